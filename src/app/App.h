@@ -1,0 +1,36 @@
+// One process of the program: its services, its paths and its four windows.
+#pragma once
+#include "app/modWinMods.h"
+#include "effects/frmBlitz.h"
+#include "options/frmOptionen.h"
+#include "saver/frmMain.h"
+#include "setup/frmSetup.h"
+
+namespace tarnix {
+
+class Platform;
+class SettingsStore;
+
+class App {
+ public:
+  App(Platform& platform, SettingsStore& settings);
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  Platform& platform;
+  SettingsStore& settings;
+  Paths paths;
+
+  frmMain main;
+  frmOptionen options;
+  frmSetup setup;
+  frmBlitz blitz;
+
+  // Start-up: Form_Initialize and Form_Load of the saver window, then the
+  // start-up rule (the design state unless Form_Load touched the window).
+  void Start();
+  // True while a loaded window of the program has a real window behind it.
+  bool HasOpenWindow() const;
+};
+
+}  // namespace tarnix

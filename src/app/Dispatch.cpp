@@ -1,0 +1,63 @@
+#include "app/Dispatch.h"
+
+#include "app/Numeric.h"
+
+namespace tarnix {
+
+std::wstring ArgumentsFromCommandLine(const std::wstring& commandLine) {
+  size_t i = 0;
+  while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
+  if (i < commandLine.size() && commandLine[i] == L'"') {
+    const size_t close = commandLine.find(L'"', i + 1);
+    i = close == std::wstring::npos ? commandLine.size() : close + 1;
+  } else {
+    while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t') ++i;
+  }
+  while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
+  return commandLine.substr(i);
+}
+
+std::wstring ExeNameFromPath(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/:");
+  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  const size_t dot = name.rfind(L'.');
+  if (dot != std::wstring::npos) name.erase(dot);
+  return name;
+}
+
+std::wstring FolderOfPath(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos) return std::wstring();
+  std::wstring folder = path.substr(0, slash);
+  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+  if (folder.empty()) folder = L"\\";
+  return folder;
+}
+
+std::wstring FormSwitch(const std::wstring& arguments) {
+  std::wstring s = arguments.substr(0, 2);
+  for (wchar_t& c : s)
+    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+  return s;
+}
+
+StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments) {
+  if (exeName != kSaverName) return StartMode::Setup;
+  const std::wstring sw = FormSwitch(arguments);
+  if (sw == L"/P") return StartMode::Preview;
+  if (sw == L"/C") return StartMode::Configure;
+  if (sw == L"/A") return StartMode::PasswordChange;
+  if (sw == L"/S") return StartMode::Run;
+  if (sw.empty()) return StartMode::Configure;
+  return StartMode::None;
+}
+
+std::optional<int> ActionCodeFromText(const std::wstring& stored) {
+  const std::optional<double> value = ParseNumber(stored);
+  if (!value) return std::nullopt;
+  for (int code = 0; code <= kBlackScreen; ++code)
+    if (*value == code) return code;
+  return std::nullopt;
+}
+
+}  // namespace tarnix

@@ -1,0 +1,19 @@
+// Number conversion as the program's stored texts and command lines need it.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarnix {
+
+// Accepts a whole text as a decimal number: blanks around it, an optional sign,
+// digits with an optional decimal point, an optional exponent (E or D).
+// Anything else, the empty text included, is not numeric.
+std::optional<double> ParseNumber(const std::wstring& text);
+
+// Rounds to the nearest integer, ties to even; nullopt outside the 32-bit range.
+std::optional<int32_t> RoundToInt32(double value);
+
+std::wstring Trim(const std::wstring& text);
+
+}  // namespace tarnix

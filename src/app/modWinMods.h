@@ -1,0 +1,44 @@
+// Shared routines: the three paths, the six actions, and the one orderly way out.
+#pragma once
+#include <string>
+
+namespace tarnix {
+
+class App;
+
+struct Paths {
+  std::wstring AppPath;  // program folder, ending in "\"
+  std::wstring WinPath;  // the "WinDir" folder, ending in "\"
+  std::wstring ExeFile;  // program file name with an extension
+};
+
+// exeFolder as the platform reports it, exeName without folder and extension.
+Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,
+                   const std::wstring& winDir);
+void InitPaths(App& app);
+
+// A program and its arguments; the command line quotes the program so that a
+// folder with a blank cannot start another program.
+struct ActionCommand {
+  std::wstring program;
+  std::wstring arguments;
+  std::wstring CommandLine() const;
+};
+
+// Codes 0 to 5; the black screen (6) is no command.
+ActionCommand CommandForAction(int code, const Paths& paths);
+
+// Starts the action's command minimised and ends the program. Returns (false)
+// only when the command could not be started; EndProgram is then not called.
+bool DoAction(App& app, int code);
+bool DoShutDown(App& app);
+bool DoRestart(App& app);
+bool DoHibernate(App& app);
+bool DoStandBy(App& app);
+bool DoLogOff(App& app);
+bool DoLockWorkstation(App& app);
+
+// Unloads the four windows in order and ends the process; never returns.
+[[noreturn]] void EndProgram(App& app);
+
+}  // namespace tarnix

@@ -1,0 +1,42 @@
+// The services the program needs beyond its windows, behind one interface so the
+// handlers run against a recording fake in tests.
+#pragma once
+#include <string>
+
+namespace tarnix {
+
+struct VersionInfo {
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+  std::wstring companyName;
+};
+
+// Thrown by a test platform's EndProcess; the real one never returns.
+struct ProcessEnded {
+  int exitCode;
+};
+
+inline constexpr int kShowMinimized = 2;   // SW_SHOWMINIMIZED
+inline constexpr unsigned kMbIconExclamation = 0x30;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+  virtual void InitCommonControls() = 0;
+  virtual std::wstring ExePath() = 0;        // full path of the running executable
+  virtual std::wstring CommandLine() = 0;    // the whole command line, program included
+  virtual std::wstring Environment(const std::wstring& name) = 0;  // unset reads as ""
+  virtual long OsMajorVersion() = 0;         // 0 when the version query fails
+  virtual void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) = 0;
+  virtual void Beep() = 0;
+  [[noreturn]] virtual void EndProcess(int exitCode) = 0;
+  // Starts program without waiting; false when it cannot be started.
+  virtual bool RunCommand(const std::wstring& program, const std::wstring& commandLine,
+                          int showState) = 0;
+  virtual VersionInfo ReadVersionInfo() = 0;
+  // ShowCursor: returns the new display count.
+  virtual int ShowCursor(bool show) = 0;
+};
+
+}  // namespace tarnix

@@ -1,0 +1,81 @@
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/VersionBlock.h"
+#include "platform/win32/Unique.h"
+
+namespace tarnix {
+
+void Win32Platform::InitCommonControls() { ::InitCommonControls(); }
+
+std::wstring Win32Platform::ExePath() {
+  std::vector<wchar_t> buffer(MAX_PATH);
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::wstring();
+    if (n < buffer.size()) return std::wstring(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+std::wstring Win32Platform::CommandLine() { return GetCommandLineW(); }
+
+std::wstring Win32Platform::Environment(const std::wstring& name) {
+  const DWORD needed = GetEnvironmentVariableW(name.c_str(), nullptr, 0);
+  if (needed == 0) return std::wstring();
+  std::vector<wchar_t> buffer(needed);
+  const DWORD n = GetEnvironmentVariableW(name.c_str(), buffer.data(), needed);
+  return n < needed ? std::wstring(buffer.data(), n) : std::wstring();
+}
+
+long Win32Platform::OsMajorVersion() {
+  OSVERSIONINFOA info = {};
+  info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExA(&info)) return 0;
+#pragma GCC diagnostic pop
+  return static_cast<long>(info.dwMajorVersion);
+}
+
+void Win32Platform::ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) {
+  MessageBoxW(nullptr, text.c_str(), title.c_str(), style);
+}
+
+void Win32Platform::Beep() { MessageBeep(MB_OK); }
+
+void Win32Platform::EndProcess(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }
+
+bool Win32Platform::RunCommand(const std::wstring& program, const std::wstring& commandLine,
+                               int showState) {
+  std::vector<wchar_t> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back(L'\0');
+  STARTUPINFOW si = {};
+  si.cb = sizeof(si);
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = static_cast<WORD>(showState);
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), mutableLine.data(), nullptr,
+                      nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return false;
+  win32::UniqueHandle process(pi.hProcess), thread(pi.hThread);
+  return true;
+}
+
+VersionInfo Win32Platform::ReadVersionInfo() {
+  HRSRC res = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16) /* RT_VERSION */);
+  if (!res) return {};
+  HGLOBAL loaded = LoadResource(nullptr, res);
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return {};
+  return ParseVersionBlock(static_cast<const uint8_t*>(data), SizeofResource(nullptr, res))
+      .value_or(VersionInfo{});
+}
+
+int Win32Platform::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+
+}  // namespace tarnix

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/Platform.h"
+
+namespace tarnix {
+
+class Win32Platform : public Platform {
+ public:
+  void InitCommonControls() override;
+  std::wstring ExePath() override;
+  std::wstring CommandLine() override;
+  std::wstring Environment(const std::wstring& name) override;
+  long OsMajorVersion() override;
+  void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override;
+  void Beep() override;
+  [[noreturn]] void EndProcess(int exitCode) override;
+  bool RunCommand(const std::wstring& program, const std::wstring& commandLine,
+                  int showState) override;
+  VersionInfo ReadVersionInfo() override;
+  int ShowCursor(bool show) override;
+};
+
+}  // namespace tarnix

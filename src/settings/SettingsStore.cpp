@@ -1,0 +1,33 @@
+#include "settings/SettingsStore.h"
+
+namespace tarnix {
+
+std::wstring FoldCase(const std::wstring& name) {
+  std::wstring out = name;
+  for (wchar_t& c : out) {
+    if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+      c = static_cast<wchar_t>(c - 0x20);
+  }
+  return out;
+}
+
+namespace {
+std::wstring Slot(const std::wstring& section, const std::wstring& key) {
+  return FoldCase(section) + L'\n' + FoldCase(key);
+}
+}  // namespace
+
+std::wstring MemorySettingsStore::GetSetting(const std::wstring& section, const std::wstring& key,
+                                             const std::wstring& def) {
+  const auto it = values_.find(Slot(section, key));
+  return it == values_.end() ? def : it->second;
+}
+
+void MemorySettingsStore::SaveSetting(const std::wstring& section, const std::wstring& key,
+                                      const std::wstring& value) {
+  if (refuse_) throw SettingsWriteError("settings write refused");
+  values_[Slot(section, key)] = value;
+  writes_.push_back(section + L"/" + key + L"=" + value);
+}
+
+}  // namespace tarnix

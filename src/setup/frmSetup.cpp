@@ -1,0 +1,19 @@
+#include "setup/frmSetup.h"
+
+#include "app/App.h"
+#include "platform/Platform.h"
+
+namespace tarnix {
+
+void frmSetup::Form_Load() {
+  // The setup window is not part of this build yet: say so instead of showing nothing.
+  app_.platform.ShowMessage(L"The setup window of Tarnix is not available in this build.", 0x40,
+                           L"Tarnix");
+  EndProgram(app_);
+}
+
+void frmSetup::Form_QueryUnload(int& /*cancel*/, ui::UnloadMode /*mode*/) { EndProgram(app_); }
+
+void frmSetup::Form_Unload(int& /*cancel*/) { EndProgram(app_); }
+
+}  // namespace tarnix

@@ -1,0 +1,102 @@
+# Shared set-up of the end-to-end tests: a private 32-bit Wine prefix inside the
+# build folder (made once), its own Xvfb display and one wineserver per run.
+# Source it, then call e2e_begin; everything started is ended on exit.
+set -u
+
+E2E_BUILD=${TARNIX_BUILD_DIR:?TARNIX_BUILD_DIR must name the build folder}
+E2E_DIST="$E2E_BUILD/dist"
+E2E_TESTBIN="$E2E_BUILD/win32/testbin"
+export WINEPREFIX="$E2E_BUILD/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+E2E_FAILURES=0
+E2E_PASSES=0
+E2E_PIDS=()
+
+# Unix path to the Windows path under Wine's Z: drive.
+winpath() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
+
+e2e_log() { printf '%s\n' "$*" >&2; }
+
+check() {  # check "what the user would notice" CONDITION...
+  local what=$1; shift
+  if "$@"; then E2E_PASSES=$((E2E_PASSES + 1)); e2e_log "  ok: $what"
+  else E2E_FAILURES=$((E2E_FAILURES + 1)); e2e_log "  FAILED: $what"; fi
+}
+
+e2e_prefix() {
+  local stamp="$WINEPREFIX/.tarnix-ready"
+  [ -f "$stamp" ] && return 0
+  e2e_log "making the Wine prefix in $WINEPREFIX (once)"
+  rm -rf "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  local reg="$E2E_BUILD/prefix.reg"
+  # Wine's own virtual desktop places and maximises windows as Windows does;
+  # a white desktop tells a black window from an empty screen.
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"Background"="255 255 255"
+REG
+  wine regedit /S "$(winpath "$reg")" >/dev/null 2>&1
+  wineserver -w
+  touch "$stamp"
+}
+
+e2e_stop() {
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  wineserver -k >/dev/null 2>&1
+  [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+}
+
+e2e_begin() {
+  for f in "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_TESTBIN/launch.exe" "$E2E_TESTBIN/recorder.exe"; do
+    [ -f "$f" ] || { e2e_log "missing $f: build the Windows program first"; exit 1; }
+  done
+  E2E_WORK=$(mktemp -d "$E2E_BUILD/e2e.XXXXXX")
+  trap e2e_stop EXIT
+  # A display of our own: other processes on the machine may hold a fixed number.
+  local dispfile="$E2E_WORK/display"
+  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$dispfile" >/dev/null 2>&1 &
+  E2E_XVFB_PID=$!
+  local i
+  for i in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n1 "$dispfile")"
+  e2e_prefix
+  wineserver -p >/dev/null 2>&1 </dev/null
+  E2E_PIDS+=($(pgrep -n wineserver || true))
+  wine "$E2E_TESTBIN/tarnixctl.exe" clear >/dev/null 2>&1
+}
+
+e2e_end() {
+  e2e_log "$E2E_PASSES passed, $E2E_FAILURES failed"
+  [ "$E2E_FAILURES" -eq 0 ]
+}
+
+# Runs a Windows program and leaves what it printed in $E2E_OUT.
+E2E_OUT=""
+run_win() {
+  local out="$E2E_WORK/out.txt"
+  wine "$@" >"$out" 2>/dev/null </dev/null
+  local rc=$?
+  E2E_OUT=$(tr -d '\r' <"$out")
+  return $rc
+}
+
+settings_set() { run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"; }
+settings_get() { run_win "$E2E_TESTBIN/tarnixctl.exe" get "$@"; printf '%s' "$E2E_OUT"; }

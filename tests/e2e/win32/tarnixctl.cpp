@@ -1,0 +1,130 @@
+// Test helper run under Wine: reads and writes the program's settings through
+// the program's own registry store, and reads the program's version block.
+//   tarnixctl set SECTION KEY VALUE | get SECTION KEY | clear
+//   tarnixctl roundtrip english|german
+//   tarnixctl version EXE
+//   tarnixctl waitpid PID MS | kill PID
+#include <windows.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/VersionBlock.h"
+#include "settings/LanguageTables.h"
+#include "settings/win32/RegistrySettingsStore.h"
+
+namespace {
+
+void PrintUtf8(const std::wstring& text) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(bytes > 0 ? bytes - 1 : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+  std::fputs("\n", stdout);
+}
+
+// Reads a value straight from the registry, to check what the store really wrote.
+bool RawValue(const std::wstring& section, const std::wstring& key, DWORD* type, std::wstring* value) {
+  HKEY hkey = nullptr;
+  const std::wstring path = L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix\\" + section;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &hkey) != ERROR_SUCCESS)
+    return false;
+  wchar_t buffer[1024] = {};
+  DWORD bytes = sizeof(buffer) - sizeof(wchar_t);
+  const LONG rc = RegQueryValueExW(hkey, key.c_str(), nullptr, type, reinterpret_cast<BYTE*>(buffer), &bytes);
+  RegCloseKey(hkey);
+  *value = buffer;
+  return rc == ERROR_SUCCESS;
+}
+
+int RoundTrip(tarnix::Language language) {
+  tarnix::WriteLanguageTables(*std::make_unique<tarnix::RegistrySettingsStore>(), language);
+  const tarnix::LanguageTable& t = tarnix::TableFor(language);
+  struct Entry { std::wstring section, key, expected; };
+  std::vector<Entry> entries;
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Aktionen", std::to_wstring(i), t.actionNames[i]});
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Sprache", std::to_wstring(i), t.descriptions[i]});
+  entries.push_back({L"Sprache", L"Aktion", t.aktion});
+  entries.push_back({L"Sprache", L"Speichern", t.speichern});
+  entries.push_back({L"Sprache", L"Alpha", t.alpha});
+  entries.push_back({L"Sprache", L"Beschreibung", t.beschreibung});
+  entries.push_back({L"Einstellungen", L"Alpha", L"1"});
+  entries.push_back({L"Einstellungen", L"Optionen", t.optionenTitle});
+  if (language == tarnix::Language::German) {
+    // Written out here as the user reads them, independent of the table's spelling.
+    entries.push_back({L"Sprache", L"1", L"Fährt den Computer herunter und startet ihn neu."});
+    entries.push_back({L"sprache", L"4", L"Meldet den aktiven Benutzer ab und zeigt das 'Dialogfeld' Benutzer wählen."});
+  }
+  int failures = 0;
+  tarnix::RegistrySettingsStore reader;  // a fresh store: nothing cached
+  for (const Entry& e : entries) {
+    const std::wstring got = reader.GetSetting(e.section, e.key, L"<missing>");
+    DWORD type = 0;
+    std::wstring raw;
+    const bool rawOk = RawValue(e.section, e.key, &type, &raw);
+    if (got != e.expected || !rawOk || type != REG_SZ || raw != e.expected) {
+      ++failures;
+      std::printf("MISMATCH %ls/%ls: ", e.section.c_str(), e.key.c_str());
+      PrintUtf8(got);
+    }
+  }
+  std::printf("roundtrip: %zu values, %d mismatches\n", entries.size(), failures);
+  return failures == 0 ? 0 : 1;
+}
+
+int Version(const wchar_t* exe) {
+  HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (!module) { std::puts("cannot load"); return 1; }
+  HRSRC res = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
+  HGLOBAL loaded = res ? LoadResource(module, res) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) { std::puts("no version block"); return 1; }
+  const auto info = tarnix::ParseVersionBlock(static_cast<const uint8_t*>(data), SizeofResource(module, res));
+  if (!info) { std::puts("malformed version block"); return 1; }
+  std::printf("%d.%d.%d ", info->major, info->minor, info->revision);
+  PrintUtf8(info->companyName);
+  return 0;
+}
+
+}  // namespace
+
+int wmain() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  const std::wstring cmd = argc > 1 ? argv[1] : L"";
+  tarnix::RegistrySettingsStore store;
+  if (cmd == L"set" && argc == 5) {
+    store.SaveSetting(argv[2], argv[3], argv[4]);
+    return 0;
+  }
+  if (cmd == L"get" && argc == 4) {
+    PrintUtf8(store.GetSetting(argv[2], argv[3], L"<missing>"));
+    return 0;
+  }
+  if (cmd == L"clear") {
+    SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix");
+    return 0;
+  }
+  if (cmd == L"roundtrip" && argc == 3)
+    return RoundTrip(std::wstring(argv[2]) == L"german" ? tarnix::Language::German : tarnix::Language::English);
+  if (cmd == L"version" && argc == 3) return Version(argv[2]);
+  if (cmd == L"waitpid" && argc == 4) {
+    HANDLE p = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
+    if (!p) { std::puts("gone"); return 0; }
+    const bool ended = WaitForSingleObject(p, static_cast<DWORD>(_wtoi(argv[3]))) == WAIT_OBJECT_0;
+    CloseHandle(p);
+    std::puts(ended ? "ended" : "running");
+    return ended ? 0 : 3;
+  }
+  if (cmd == L"kill" && argc == 3) {
+    HANDLE p = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
+    if (p) { TerminateProcess(p, 99); CloseHandle(p); }
+    return 0;
+  }
+  std::fputs("usage: tarnixctl set|get|clear|roundtrip|version|waitpid|kill ...\n", stderr);
+  return 2;
+}

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "app/Dispatch.h"
+
+namespace tarnix {
+namespace {
+
+TEST(Switch, TakesTheFirstTwoCharactersUpperCased) {
+  EXPECT_EQ(FormSwitch(L"/p 1234"), L"/P");
+  EXPECT_EQ(FormSwitch(L"/c:5678"), L"/C");
+  EXPECT_EQ(FormSwitch(L"/s"), L"/S");
+  EXPECT_EQ(FormSwitch(L"/Sx"), L"/S");
+  EXPECT_EQ(FormSwitch(L"-s"), L"-S");
+  EXPECT_EQ(FormSwitch(L"x"), L"X");
+  EXPECT_EQ(FormSwitch(L""), L"");
+}
+
+TEST(Switch, DispatchFollowsTheSwitchTable) {
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/p 1234"), StartMode::Preview);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/c:5678"), StartMode::Configure);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/c"), StartMode::Configure);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L""), StartMode::Configure);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/a 1234"), StartMode::PasswordChange);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/s"), StartMode::Run);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/Sx"), StartMode::Run) << "only two characters count";
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"-s"), StartMode::None);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/x"), StartMode::None);
+  EXPECT_EQ(ChooseMode(L"Tarnix", L" /s"), StartMode::None) << "a blank is a character of the switch";
+}
+
+TEST(NameRule, OnlyTheExactNameTarnixIsTheSaver) {
+  EXPECT_EQ(ChooseMode(L"Tarnix", L"/s"), StartMode::Run);
+  EXPECT_EQ(ChooseMode(L"TARNIX", L"/s"), StartMode::Setup);
+  EXPECT_EQ(ChooseMode(L"tarnix", L"/s"), StartMode::Setup);
+  EXPECT_EQ(ChooseMode(L"Tarnix2", L"/s"), StartMode::Setup);
+  EXPECT_EQ(ChooseMode(ExeNameFromPath(L"C:\\x\\Tarnix.scr.exe"), L"/s"), StartMode::Setup)
+      << "a file Tarnix.scr.exe is named Tarnix.scr";
+  EXPECT_EQ(ChooseMode(L"SETUP_Tarnix", L""), StartMode::Setup);
+  EXPECT_EQ(ChooseMode(ExeNameFromPath(L"C:\\WINDOWS\\Tarnix.scr"), L"/s"), StartMode::Run);
+  EXPECT_EQ(ChooseMode(ExeNameFromPath(L"C:\\Tools\\Tarnix.exe"), L"/s"), StartMode::Run);
+}
+
+TEST(CommandLine, ArgumentsFollowTheProgramPath) {
+  EXPECT_EQ(ArgumentsFromCommandLine(L"\"C:\\Program Files\\Tarnix.scr\" /p 1234"), L"/p 1234");
+  EXPECT_EQ(ArgumentsFromCommandLine(L"C:\\WINDOWS\\Tarnix.scr /s"), L"/s");
+  EXPECT_EQ(ArgumentsFromCommandLine(L"C:\\WINDOWS\\Tarnix.scr"), L"");
+  EXPECT_EQ(ArgumentsFromCommandLine(L"Tarnix.scr   /c:5678"), L"/c:5678");
+  EXPECT_EQ(ArgumentsFromCommandLine(L"\"unterminated /s"), L"");
+  EXPECT_EQ(ArgumentsFromCommandLine(L""), L"");
+}
+
+TEST(CommandLine, ExeNameDropsFolderAndLastExtension) {
+  EXPECT_EQ(ExeNameFromPath(L"C:\\WINDOWS\\Tarnix.scr"), L"Tarnix");
+  EXPECT_EQ(ExeNameFromPath(L"D:\\dl\\SETUP_Tarnix.exe"), L"SETUP_Tarnix");
+  EXPECT_EQ(ExeNameFromPath(L"C:\\a.b\\noext"), L"noext");
+  EXPECT_EQ(ExeNameFromPath(L"Tarnix.scr"), L"Tarnix");
+}
+
+TEST(StoredActionCode, ReadsTheTextAsANumber) {
+  EXPECT_EQ(ActionCodeFromText(L"3"), 3);
+  EXPECT_EQ(ActionCodeFromText(L" 3"), 3);
+  EXPECT_EQ(ActionCodeFromText(L"3 "), 3);
+  EXPECT_EQ(ActionCodeFromText(L"0"), 0);
+  EXPECT_EQ(ActionCodeFromText(L"6"), 6);
+  EXPECT_EQ(ActionCodeFromText(L"3.0"), 3);
+  EXPECT_EQ(ActionCodeFromText(L"+2"), 2);
+}
+
+TEST(StoredActionCode, AnythingElseNamesNoAction) {
+  for (const wchar_t* text : {L"", L"x", L"7", L"-1", L"3.5", L"3x", L" ", L"1e", L"0x3", L"\u0663"})
+    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << testing::PrintToString(std::wstring(text));
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -1,0 +1,75 @@
+// A platform that records what the program asked of it; EndProcess throws.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "platform/Platform.h"
+#include "settings/SettingsStore.h"
+
+namespace tarnix::testing {
+
+class FakePlatform : public Platform {
+ public:
+  std::wstring exePath = L"C:\\WINDOWS\\Tarnix.scr";
+  std::wstring commandLine = L"C:\\WINDOWS\\Tarnix.scr /s";
+  std::wstring winDir = L"C:\\WINDOWS";
+  long osMajor = 5;
+  bool canStart = true;
+
+  struct Run { std::wstring program, commandLine; int show; };
+  struct Message { std::wstring text; unsigned style; std::wstring title; };
+  std::vector<Run> runs;
+  std::vector<Message> messages;
+  std::vector<std::wstring> events;  // calls in order
+  int beeps = 0;
+  int cursorCount = 0;
+  int initCommonControls = 0;
+
+  void InitCommonControls() override { ++initCommonControls; events.push_back(L"InitCommonControls"); }
+  std::wstring ExePath() override { return exePath; }
+  std::wstring CommandLine() override { return commandLine; }
+  std::wstring Environment(const std::wstring& name) override {
+    return name == L"WinDir" ? winDir : std::wstring();
+  }
+  long OsMajorVersion() override { return osMajor; }
+  void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override {
+    messages.push_back({text, style, title});
+    events.push_back(L"Message");
+  }
+  void Beep() override { ++beeps; events.push_back(L"Beep"); }
+  [[noreturn]] void EndProcess(int code) override {
+    events.push_back(L"EndProcess");
+    throw ProcessEnded{code};
+  }
+  bool RunCommand(const std::wstring& program, const std::wstring& line, int show) override {
+    events.push_back(L"Run");
+    if (!canStart) return false;
+    runs.push_back({program, line, show});
+    return true;
+  }
+  VersionInfo ReadVersionInfo() override { return {2, 6, 0, L"Pellhorn Software"}; }
+  int ShowCursor(bool show) override {
+    events.push_back(show ? L"ShowCursor(true)" : L"ShowCursor(false)");
+    return cursorCount += show ? 1 : -1;
+  }
+};
+
+// A process of the program with a fake platform and an in-memory store.
+struct FakeProcess {
+  FakePlatform platform;
+  MemorySettingsStore settings;
+  App app{platform, settings};
+
+  // Runs the start-up; true when the process ended on its own.
+  bool Start() {
+    try {
+      app.Start();
+    } catch (const ProcessEnded&) {
+      return true;
+    }
+    return false;
+  }
+};
+
+}  // namespace tarnix::testing

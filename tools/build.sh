@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds both halves: the native core with its tests (build/native) and the
+# Windows program with its test helpers (build/win32), leaving the
+# distribution in build/dist.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+cmake -S "$root" -B "$build/native" -DTARNIX_BUILD_DIR="$build" >/dev/null
+cmake --build "$build/native" -j "$jobs"
+cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
+      -DTARNIX_DIST_DIR="$build/dist" >/dev/null
+cmake --build "$build/win32" -j "$jobs"
+echo "build: distribution in $build/dist: $(ls "$build/dist" | tr '\n' ' ')"
