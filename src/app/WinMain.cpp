@@ -3,14 +3,15 @@
 #include "app/App.h"
 #include "platform/win32/Win32Platform.h"
 #include "settings/win32/RegistrySettingsStore.h"
+#include "ui/win32/Win32Host.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::Win32Platform platform;
   tarnix::RegistrySettingsStore settings;
+  tarnix::ui::Win32Host host(instance);
   tarnix::App app(platform, settings);
+  app.main.SetHost(&host);
   app.Start();
-  // Windows that are not built yet have no message loop to keep the process:
-  // the program ends rather than lingering invisibly.
   MSG msg;
   while (app.HasOpenWindow() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

@@ -12,12 +12,25 @@ class App;
 
 class frmMain : public ui::Form {
  public:
-  explicit frmMain(App& app) : ui::Form(L"frmMain"), app_(app) {}
+  explicit frmMain(App& app);
 
   void Form_Initialize();
   void ShowDesignState();
   void EnterPreview(const std::wstring& arguments);
   void EnterBlackScreen();
+
+  bool OnTop() const { return onTop_; }
+  void SetOnTop(bool value);
+
+  bool IsPreview() const { return isPreview_; }
+  int32_t LastMouseX() const { return lastMouseX_; }
+  int32_t LastMouseY() const { return lastMouseY_; }
+
+  void Form_Click() override;
+  void Form_KeyPress(int& keyAscii) override;
+  void Form_MouseMove(int button, int shift, float x, float y) override;
+  void Form_Resize() override {}  // the layout is never recomputed on a size change
+  void WindowLost() override;
 
  protected:
   void Form_Load() override;
@@ -26,8 +39,14 @@ class frmMain : public ui::Form {
  private:
   void RunStoredAction();
   void Form_Terminate();
+  [[noreturn]] void EndAtOnce();
 
   App& app_;
+  bool isPreview_ = false;
+  int32_t hostWindow_ = 0;
+  // Wider than 16 bits, so that a screen beyond 2184 pixels cannot overflow them.
+  int32_t lastMouseX_ = 0, lastMouseY_ = 0;
+  bool onTop_ = false;
 };
 
 }  // namespace tarnix

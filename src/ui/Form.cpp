@@ -1,12 +1,33 @@
 #include "ui/Form.h"
 
+#include <stdexcept>
+
 namespace tarnix::ui {
+
+Form::Form(std::wstring name) : name_(std::move(name)) {}
+
+Form::Form(const FormDesign& design) : name_(design.name), design_(&design) {}
+
+Form::~Form() = default;
+
+void Form::ResetToDesign() {
+  controls_.clear();
+  if (!design_) return;
+  caption_ = design_->caption;
+  width_ = design_->clientWidth;
+  height_ = design_->clientHeight;
+  left_ = top_ = 0;
+  windowState_ = WindowState::Normal;
+  for (size_t i = 0; i < design_->controlCount; ++i)
+    controls_.push_back(std::make_unique<Control>(*this, design_->controls[i]));
+}
 
 void Form::Load() {
   if (loaded_ || loading_) return;
   loading_ = true;
   loaded_ = true;
   touched_ = false;
+  ResetToDesign();
   if (host_) host_->Create(*this);
   Form_Load();
   loading_ = false;
@@ -44,6 +65,62 @@ bool Form::Unload(UnloadMode mode) {
   if (host_) host_->Destroy(*this);
   unloading_ = false;
   return true;
+}
+
+void Form::SetCaption(const std::wstring& caption) {
+  caption_ = caption;
+  if (host_ && loaded_) host_->FormChanged(*this);
+}
+
+void Form::Move(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  if (width >= 0) width_ = width;
+  if (height >= 0) height_ = height;
+  if (host_ && loaded_) host_->FormChanged(*this);
+}
+
+void Form::SetWindowState(WindowState state) {
+  windowState_ = state;
+  if (host_ && loaded_) host_->FormChanged(*this);
+}
+
+Control& Form::C(const std::wstring& name, int index) {
+  for (const auto& c : controls_)
+    if (c->Index() == index && c->Name() == name) return *c;
+  throw std::out_of_range("no such control");
+}
+
+Control* Form::HitTest(int x, int y) const {
+  for (const auto& c : controls_) {
+    if (c->IsWindowed() || c->GetKind() == Kind::Timer || !c->Visible()) continue;
+    if (c->ContainsPixel(x, y)) return c.get();
+  }
+  return nullptr;
+}
+
+void Form::HostPlaced(int leftPx, int topPx, int widthPx, int heightPx) {
+  left_ = TwipsFromPixels(leftPx);
+  top_ = TwipsFromPixels(topPx);
+  width_ = TwipsFromPixels(widthPx);
+  height_ = TwipsFromPixels(heightPx);
+}
+
+void Form::HostResized(int widthPx, int heightPx) {
+  width_ = TwipsFromPixels(widthPx);
+  height_ = TwipsFromPixels(heightPx);
+  Form_Resize();
+}
+
+void Form::ControlChanged(Control& control) {
+  if (host_ && loaded_) host_->ControlChanged(control);
+}
+
+void Form::OptionClicked(Control& option) {
+  // Option buttons of one control array form a group: one is chosen at a time.
+  for (const auto& c : controls_)
+    if (c.get() != &option && c->GetKind() == Kind::OptionButton && c->Name() == option.Name() && c->Value())
+      c->SetValue(0);
 }
 
 }  // namespace tarnix::ui

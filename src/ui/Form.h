@@ -1,32 +1,74 @@
 // A window of the program as its handlers see it: loaded on first use, unloaded
-// once, with the query-unload and unload handlers run in that order.
+// once, with named controls, events routed to handlers, and its state kept here
+// so that the Win32 host only renders it.
 #pragma once
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "ui/Control.h"
 
 namespace tarnix::ui {
 
+enum class WindowState { Normal = 0, Maximized = 2 };
+enum class StartPosition { PlatformDefault, ScreenCenter };
+
+struct FormDesign {
+  const wchar_t* name = L"";
+  const wchar_t* caption = L"";
+  int clientWidth = 0, clientHeight = 0;  // twips
+  uint32_t backColor = Rgb(0, 0, 0);
+  int picture = 0;  // background picture, drawn unscaled from the top-left corner
+  int icon = 0;
+  StartPosition startPosition = StartPosition::PlatformDefault;
+  bool showInTaskbar = false;
+  const ControlDesign* controls = nullptr;  // in stacking order, from the top
+  size_t controlCount = 0;
+};
+
+struct Size {
+  int width = 0, height = 0;
+};
+
 class Form;
 
-// What a form needs from the windowing layer. The Win32 host creates real
-// windows; a form without a host (in tests, or not yet built) keeps state only.
+// What a form needs from the windowing layer. A form without a host keeps its
+// state only (tests).
 class FormHost {
  public:
   virtual ~FormHost() = default;
   virtual void Create(Form& form) = 0;
   virtual void Destroy(Form& form) = 0;
   virtual void SetVisible(Form& form, bool visible) = 0;
+  virtual void FormChanged(Form& /*form*/) {}
+  virtual void ControlChanged(Control& /*control*/) {}
+  // Pixels a caption needs in a font; wrapWidth > 0 wraps at that many pixels.
+  virtual Size MeasureText(const Font& font, const std::wstring& text, int wrapWidth) = 0;
+  virtual void SetTopmost(Form& form, bool topmost) = 0;
+  // Makes the window a visible child covering the client area of another
+  // window (a preview host). False when the handle names no window.
+  virtual bool EmbedInto(Form& form, int64_t hostWindow) = 0;
 };
 
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1 };
+enum class Event { Click, MouseMove, MouseDown, Timer };
+
+struct MouseArgs {
+  int button = 0, shift = 0;
+  float x = 0, y = 0;  // twips, relative to the control (or the form)
+};
 
 class Form {
  public:
-  explicit Form(std::wstring name) : name_(std::move(name)) {}
-  virtual ~Form() = default;
+  explicit Form(std::wstring name);
+  explicit Form(const FormDesign& design);
+  virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
   const std::wstring& Name() const { return name_; }
+  const FormDesign* Design() const { return design_; }
   bool IsLoaded() const { return loaded_; }
   bool IsVisible() const { return visible_; }
   // True once Show, Hide or Unload has been asked for since loading.
@@ -42,19 +84,61 @@ class Form {
   // so nested calls never run the handlers twice. Returns false if cancelled.
   bool Unload(UnloadMode mode = UnloadMode::FormCode);
 
+  // Window properties; places and sizes in twips.
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(const std::wstring& caption);
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void Move(int left, int top, int width = -1, int height = -1);
+  WindowState GetWindowState() const { return windowState_; }
+  void SetWindowState(WindowState state);
+
+  // Controls by name (and index for control arrays).
+  Control& C(const std::wstring& name, int index = -1);
+  const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+  // The windowless control under a pixel, from the top of the stacking order.
+  Control* HitTest(int x, int y) const;
+
+  // Called by the host.
+  void HostPlaced(int leftPx, int topPx, int widthPx, int heightPx);
+  void HostResized(int widthPx, int heightPx);
+  void ControlChanged(Control& control);
+  void OptionClicked(Control& option);
+  virtual void Form_Click() {}
+  virtual void Form_KeyPress(int& /*keyAscii*/) {}
+  virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void Form_Resize() {}
+  virtual void Control_Event(Control& /*control*/, Event /*event*/, const MouseArgs& /*args*/) {}
+  // The host showed the window itself (a preview embedded in its host).
+  void ShownByHost() {
+    visible_ = true;
+    touched_ = true;
+  }
+  // The window was destroyed by someone else (a preview's host going away).
+  virtual void WindowLost() { Unload(); }
+
  protected:
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(int& /*cancel*/, UnloadMode /*mode*/) {}
   virtual void Form_Unload(int& /*cancel*/) {}
 
  private:
+  void ResetToDesign();
+
   std::wstring name_;
+  const FormDesign* design_ = nullptr;
   FormHost* host_ = nullptr;
+  std::vector<std::unique_ptr<Control>> controls_;
   bool loaded_ = false;
   bool loading_ = false;
   bool unloading_ = false;
   bool visible_ = false;
   bool touched_ = false;
+  std::wstring caption_;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  WindowState windowState_ = WindowState::Normal;
 };
 
 }  // namespace tarnix::ui

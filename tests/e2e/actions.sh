@@ -5,20 +5,6 @@
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-# An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
-# and the system tools under system32.
-install_fake() {  # install_fake ROOT WINFOLDER_NAME
-  local win="$1/$2"
-  mkdir -p "$win/system32"
-  cp "$E2E_DIST/SETUP_Tarnix.exe" "$win/Tarnix.scr"
-  cp "$E2E_TESTBIN/recorder.exe" "$win/system32/shutdown.exe"
-  cp "$E2E_TESTBIN/recorder.exe" "$win/system32/rundll32.exe"
-  cp "$E2E_TESTBIN/recorder.exe" "$win/stb.exe"
-  # With an unquoted command line Windows would try <root>\Win.exe first for a
-  # folder "Win Dir": make that a recorder too, so such a fault shows in the log.
-  cp "$E2E_TESTBIN/recorder.exe" "$1/Win.exe"
-}
-
 export TARNIX_RECORD_LOG
 run_saver() {  # run_saver WINDIR_UNIX ARGS... ; waits up to 8 s
   local win=$1; shift
@@ -63,13 +49,31 @@ for folder in "WINDOWS" "Win Dir"; do
   done
 done
 
-# Hibernate without stb.exe beside the saver: nothing is started, nothing crashes.
+# The saver's window in its design state, once it is up (waits up to 5 s).
+design_state_shown() {
+  local i
+  for i in $(seq 25); do
+    run_win "$E2E_TESTBIN/windriver.exe" windows "$SAVER_PID"
+    printf '%s\n' "$E2E_OUT" | grep 'class=TarnixForm' | grep -q 'visible=1 .*w=545 h=340\|w=545 h=340 visible=1' && return 0
+    sleep 0.2
+  done
+  return 1
+}
+start_only() {  # start_only WINDIR_UNIX ARGS...: the saver without waiting for it
+  : > "$E2E_WORK/record.log"
+  TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
+  start_saver "$@"
+}
+
+# Hibernate without stb.exe beside the saver: nothing is started, nothing
+# crashes, and the saver window stays in its design state.
 win="$E2E_WORK/root-WINDOWS/WINDOWS"
 rm -f "$win/stb.exe"
 settings_set Aktionen Use 2
-run_saver "$win" /s
+start_only "$win" /s
+check "hibernate without stb.exe shows the saver window instead" design_state_shown
 check "hibernate without stb.exe starts nothing" nothing_recorded
-check "hibernate without stb.exe ends without a crash ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
+end_process "$SAVER_PID"
 
 # A stored code written by hand with blanks still reads as its number.
 settings_set Aktionen Use " 4"
@@ -79,8 +83,10 @@ check "stored ' 4' logs off" test "$(recorded)" = "$(expected_line 4 "$(winpath 
 # Codes that name no action start nothing.
 for bad in "" "x" "7" "-1" "3.5"; do
   settings_set Aktionen Use "$bad"
-  run_saver "$win" /s
+  start_only "$win" /s
+  check "stored code '$bad' shows the design state" design_state_shown
   check "stored code '$bad' starts nothing" nothing_recorded
+  end_process "$SAVER_PID"
 done
 
 # The password-change request ends at once and starts nothing.
@@ -90,9 +96,12 @@ check "/a ends at once ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
 check "/a starts nothing" nothing_recorded
 
 # Only the exact name "Tarnix" is the saver: TARNIX.SCR is the setup program.
-cp "$win/Tarnix.scr" "$win/TARNIX2.scr"
+cp "$win/Tarnix.scr" "$win/TARNIX.scr.exe"
+settings_set Aktionen Use 0
 : > "$E2E_WORK/record.log"
-run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$win/TARNIX2.scr")" /s
+run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$win/TARNIX.scr.exe")" /s
+other=${E2E_OUT#pid=}
 check "a saver under another name does not run the action" nothing_recorded
+end_process "$other"
 
 e2e_end

@@ -100,3 +100,46 @@ run_win() {
 
 settings_set() { run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"; }
 settings_get() { run_win "$E2E_TESTBIN/tarnixctl.exe" get "$@"; printf '%s' "$E2E_OUT"; }
+
+# An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
+# and the system tools under system32.
+install_fake() {  # install_fake ROOT WINFOLDER_NAME
+  local win="$1/$2"
+  mkdir -p "$win/system32"
+  cp "$E2E_DIST/SETUP_Tarnix.exe" "$win/Tarnix.scr"
+  cp "$E2E_TESTBIN/recorder.exe" "$win/system32/shutdown.exe"
+  cp "$E2E_TESTBIN/recorder.exe" "$win/system32/rundll32.exe"
+  cp "$E2E_TESTBIN/recorder.exe" "$win/stb.exe"
+  # With an unquoted command line Windows would try <root>\Win.exe first for a
+  # folder "Win Dir": make that a recorder too, so such a fault shows in the log.
+  cp "$E2E_TESTBIN/recorder.exe" "$1/Win.exe"
+}
+
+
+# Starts the installed saver without waiting; leaves its process id in $SAVER_PID.
+SAVER_PID=""
+start_saver() {  # start_saver WINDIR_UNIX ARGS...
+  local win=$1; shift
+  run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$win/Tarnix.scr")" "$@"
+  SAVER_PID=${E2E_OUT#pid=}
+}
+# Waits up to MS for a Windows process to end; true when it has.
+ended_within() {  # ended_within PID MS
+  [ -n "$1" ] || { e2e_log "  (no process id to wait for)"; return 1; }
+  run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$1" "$2"
+}
+still_running() { [ -n "$1" ] && ! ended_within "$1" 600; }
+end_process() { [ -n "$1" ] && run_win "$E2E_TESTBIN/tarnixctl.exe" kill "$1"; }
+driver() { run_win "$E2E_TESTBIN/windriver.exe" "$@"; }
+# A field of windriver's description: field NAME "$line"
+field() { printf '%s\n' "$2" | tr ' ' '\n' | sed -n "s/^$1=//p" | head -n1; }
+# The RGB of one screen pixel, as "r,g,b".
+pixel() {  # pixel PNG X Y
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+screenshot() {  # screenshot NAME -> prints the path
+  local dir="$E2E_BUILD/screenshots"
+  mkdir -p "$dir"
+  import -window root "$dir/$1.png" 2>/dev/null
+  printf '%s' "$dir/$1.png"
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
+#include <vector>
 
 #include "ui/Form.h"
 
@@ -78,6 +81,140 @@ TEST(Form, AWindowUnloadedByItsOwnLoadHandlerIsNotShown) {
   f.Show();
   EXPECT_FALSE(f.IsLoaded());
   EXPECT_FALSE(f.IsVisible());
+}
+
+}  // namespace
+}  // namespace tarnix::ui
+
+namespace tarnix::ui {
+namespace {
+
+const ControlDesign kControls[] = {
+    {.name = L"cmdOK", .kind = Kind::CommandButton, .left = 0, .top = 0, .width = 1500, .height = 1500, .caption = L">>"},
+    {.name = L"lblTop", .kind = Kind::Label, .left = 150, .top = 150, .width = 600, .height = 300, .caption = L"top",
+     .autoSize = true},
+    {.name = L"imgStrip", .kind = Kind::Image, .left = 0, .top = 0, .width = 3000, .height = 600},
+    {.name = L"lblWrap", .kind = Kind::Label, .left = 0, .top = 1500, .width = 900, .height = 240, .caption = L"",
+     .wordWrap = true, .autoSize = true},
+    {.name = L"lblHidden", .kind = Kind::Label, .left = 0, .top = 3000, .width = 900, .height = 240, .visible = false},
+    {.name = L"optSprache", .index = 1, .kind = Kind::OptionButton, .caption = L"Deutsch"},
+    {.name = L"optSprache", .index = 0, .kind = Kind::OptionButton, .caption = L"English"},
+    {.name = L"cmbAktion", .kind = Kind::ComboBox},
+};
+const FormDesign kDesign = {.name = L"frmTest", .caption = L"Test", .clientWidth = 6000, .clientHeight = 4500,
+                            .controls = kControls, .controlCount = std::size(kControls)};
+
+class TestForm : public Form {
+ public:
+  TestForm() : Form(kDesign) {}
+  std::vector<std::wstring> events;
+  void Control_Event(Control& c, Event e, const MouseArgs&) override {
+    events.push_back(c.Name() + (e == Event::Click ? L".Click" : L".Other"));
+  }
+};
+
+// Characters 9 px wide, 19 px lines.
+class MeasuringHost : public FormHost {
+ public:
+  void Create(Form&) override {}
+  void Destroy(Form&) override {}
+  void SetVisible(Form&, bool) override {}
+  Size MeasureText(const Font&, const std::wstring& text, int wrap) override {
+    const int width = int(text.size()) * 9;
+    if (wrap <= 0) return {width, 19};
+    return {std::min(width, wrap), 19 * std::max(1, (width + wrap - 1) / wrap)};
+  }
+  void SetTopmost(Form&, bool) override {}
+  bool EmbedInto(Form&, int64_t) override { return false; }
+};
+
+TEST(FormModel, StartsFromItsDesign) {
+  TestForm f;
+  f.Load();
+  EXPECT_EQ(f.Caption(), L"Test");
+  EXPECT_EQ(f.Width(), 6000);
+  EXPECT_EQ(f.C(L"cmdOK").Caption(), L">>");
+  EXPECT_EQ(f.C(L"optSprache", 0).Caption(), L"English");
+  EXPECT_EQ(f.C(L"optSprache", 1).Caption(), L"Deutsch");
+  EXPECT_THROW(f.C(L"nothing"), std::out_of_range);
+  EXPECT_THROW(f.C(L"optSprache"), std::out_of_range) << "an array element needs its index";
+}
+
+TEST(FormModel, HitTestingFindsTheTopWindowlessControl) {
+  TestForm f;
+  f.Load();
+  EXPECT_EQ(f.HitTest(12, 12), &f.C(L"lblTop")) << "the label lies above the image";
+  EXPECT_EQ(f.HitTest(5, 5), &f.C(L"imgStrip")) << "windowed controls are not hit-tested; an image without a picture still is";
+  EXPECT_EQ(f.HitTest(150, 30), &f.C(L"imgStrip"));
+  EXPECT_EQ(f.HitTest(10, 205), nullptr) << "a hidden label receives nothing";
+  EXPECT_EQ(f.HitTest(300, 300), nullptr) << "the bare form";
+  f.C(L"imgStrip").SetVisible(false);
+  EXPECT_EQ(f.HitTest(150, 30), nullptr);
+}
+
+TEST(FormModel, OptionButtonsOfOneArrayAreAGroup) {
+  TestForm f;
+  f.Load();
+  f.C(L"optSprache", 0).SetValue(1);
+  f.C(L"optSprache", 1).SetValue(1);
+  EXPECT_EQ(f.C(L"optSprache", 0).Value(), 0);
+  EXPECT_EQ(f.C(L"optSprache", 1).Value(), 1);
+}
+
+TEST(FormModel, AutosizedLabelsFollowTheirCaption) {
+  TestForm f;
+  MeasuringHost host;
+  f.SetHost(&host);
+  f.Load();
+  Control& top = f.C(L"lblTop");
+  top.SetCaption(L"Blitz-Effekt");
+  EXPECT_EQ(top.Width(), 12 * 9 * 15) << "a one-line label grows in width";
+  EXPECT_EQ(top.Left(), 150) << "not in its left edge";
+  Control& wrap = f.C(L"lblWrap");
+  wrap.SetCaption(std::wstring(25, L'x'));  // 225 px in a 60 px wide label
+  EXPECT_EQ(wrap.Width(), 900) << "a wrapping label keeps its width";
+  EXPECT_EQ(wrap.Height(), 4 * 19 * 15) << "and grows downward";
+  EXPECT_EQ(wrap.Top(), 1500);
+}
+
+TEST(FormModel, ListSelectionRaisesClick) {
+  TestForm f;
+  f.Load();
+  Control& list = f.C(L"cmbAktion");
+  for (const wchar_t* item : {L"Turn Off", L"Restart", L"Black Screen"}) list.AddItem(item);
+  list.SetListIndex(2);
+  EXPECT_EQ(list.ListIndex(), 2);
+  list.SetListIndex(7);
+  EXPECT_EQ(list.ListIndex(), -1) << "an index beyond the list selects nothing";
+  EXPECT_EQ(f.events, (std::vector<std::wstring>{L"cmbAktion.Click", L"cmbAktion.Click"}));
+}
+
+TEST(FormModel, CheckBoxValuesStayWithinTheirRange) {
+  const ControlDesign check[] = {{.name = L"chkAlpha", .kind = Kind::CheckBox, .value = 1}};
+  const FormDesign d = {.name = L"frmCheck", .controls = check, .controlCount = 1};
+  Form f(d);
+  f.Load();
+  EXPECT_EQ(f.C(L"chkAlpha").Value(), 1);
+  f.C(L"chkAlpha").SetValue(2);
+  EXPECT_EQ(f.C(L"chkAlpha").Value(), 2) << "grey";
+  f.C(L"chkAlpha").SetValue(5);
+  EXPECT_EQ(f.C(L"chkAlpha").Value(), 2);
+}
+
+TEST(FormModel, ReloadingStartsFromTheDesignAgain) {
+  TestForm f;
+  f.Load();
+  f.C(L"cmdOK").SetCaption(L"Save");
+  f.Unload();
+  f.Load();
+  EXPECT_EQ(f.C(L"cmdOK").Caption(), L">>");
+}
+
+TEST(Twips, FifteenPerPixel) {
+  EXPECT_EQ(PixelsFromTwips(8175), 545);
+  EXPECT_EQ(PixelsFromTwips(-60), -4);
+  EXPECT_EQ(PixelsFromTwips(-30), -2);
+  EXPECT_EQ(TwipsFromPixels(152), 2280);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ std::wstring RegistrySettingsStore::KeyPath(const std::wstring& section) const {
 
 std::wstring RegistrySettingsStore::GetSetting(const std::wstring& section, const std::wstring& key,
                                                const std::wstring& def) {
+  if (key.empty()) return def;  // an empty name would read the section's default value
   win32::UniqueKey hkey;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(section).c_str(), 0, KEY_QUERY_VALUE, hkey.put()) !=
       ERROR_SUCCESS)

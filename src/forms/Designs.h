@@ -1,0 +1,9 @@
+// The designs of the program's windows: static data.
+#pragma once
+#include <iterator>
+
+#include "ui/Form.h"
+
+namespace tarnix {
+extern const ui::FormDesign kFrmMainDesign;
+}  // namespace tarnix

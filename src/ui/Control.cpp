@@ -1,0 +1,141 @@
+#include "ui/Control.h"
+
+#include "ui/Form.h"
+
+namespace tarnix::ui {
+
+Control::Control(Form& form, const ControlDesign& d)
+    : form_(form),
+      design_(d),
+      name_(d.name),
+      caption_(d.caption ? d.caption : L""),
+      visible_(d.visible),
+      enabled_(d.enabled),
+      value_(d.value),
+      foreColor_(d.foreColor),
+      underline_(d.font.underline),
+      picture_(d.picture),
+      left_(d.left),
+      top_(d.top),
+      width_(d.width),
+      height_(d.height),
+      interval_(d.interval) {}
+
+bool Control::IsWindowed() const {
+  switch (design_.kind) {
+    case Kind::CommandButton:
+    case Kind::ComboBox:
+    case Kind::CheckBox:
+    case Kind::OptionButton:
+    case Kind::PictureBox:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Control::Changed() { form_.ControlChanged(*this); }
+
+void Control::AutoSize() {
+  if (design_.kind != Kind::Label || !design_.autoSize || !form_.Host()) return;
+  const int wrap = design_.wordWrap ? PixelsFromTwips(width_) : 0;
+  const Size s = form_.Host()->MeasureText(GetFont(), caption_, wrap);
+  if (design_.wordWrap) height_ = TwipsFromPixels(s.height);
+  else {
+    width_ = TwipsFromPixels(s.width);
+    height_ = TwipsFromPixels(s.height);
+  }
+}
+
+void Control::SetCaption(const std::wstring& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  AutoSize();
+  Changed();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  Changed();
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Changed();
+}
+
+void Control::SetValue(int value) {
+  if (design_.kind == Kind::CheckBox) value = value < 0 ? 0 : value > 2 ? 2 : value;
+  if (design_.kind == Kind::OptionButton) value = value ? 1 : 0;
+  if (value == value_) return;
+  value_ = value;
+  if (design_.kind == Kind::OptionButton && value) form_.OptionClicked(*this);
+  Changed();
+}
+
+void Control::SetForeColor(uint32_t color) {
+  if (color == foreColor_) return;
+  foreColor_ = color;
+  Changed();
+}
+
+void Control::SetUnderline(bool underline) {
+  if (underline == underline_) return;
+  underline_ = underline;
+  AutoSize();
+  Changed();
+}
+
+void Control::SetPicture(int picture) {
+  if (picture == picture_) return;
+  picture_ = picture;
+  Changed();
+}
+
+void Control::Move(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  if (width >= 0) width_ = width;
+  if (height >= 0) height_ = height;
+  AutoSize();
+  Changed();
+}
+
+void Control::AddItem(const std::wstring& item) {
+  list_.push_back(item);
+  Changed();
+}
+
+void Control::Clear() {
+  list_.clear();
+  listIndex_ = -1;
+  Changed();
+}
+
+void Control::SetListIndex(int index) {
+  if (index < -1 || index >= int(list_.size())) index = -1;
+  if (index == listIndex_) return;
+  listIndex_ = index;
+  Changed();
+  form_.Control_Event(*this, Event::Click, {});
+}
+
+void Control::SetInterval(int ms) {
+  if (ms == interval_) return;
+  interval_ = ms < 0 ? 0 : ms;
+  Changed();
+}
+
+void Control::SetMeasuredSize(int widthTwips, int heightTwips) {
+  width_ = widthTwips;
+  height_ = heightTwips;
+}
+
+bool Control::ContainsPixel(int x, int y) const {
+  const int l = PixelsFromTwips(left_), t = PixelsFromTwips(top_);
+  return x >= l && y >= t && x < l + PixelsFromTwips(width_) && y < t + PixelsFromTwips(height_);
+}
+
+}  // namespace tarnix::ui

@@ -1,0 +1,134 @@
+// Test helper run under Wine: finds and inspects the program's windows, plays
+// the preview host of the display settings, and reads the clipboard and cursor.
+//   windriver host W H OUTFILE    a window with a W x H client area; writes its handle, runs until closed
+//   windriver close HWND          asks a window to close
+//   windriver children HWND       the child windows of a window
+//   windriver windows PID         the top-level windows of a process
+//   windriver cursor              whether the foreground thread shows the cursor
+//   windriver clip-set TEXT | clip-get
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void Describe(HWND h, const char* kind) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  wchar_t cls[128] = L"", title[256] = L"";
+  GetClassNameW(h, cls, 128);
+  GetWindowTextW(h, title, 256);
+  const LONG style = GetWindowLongW(h, GWL_STYLE), ex = GetWindowLongW(h, GWL_EXSTYLE);
+  std::printf("%s=%lu pid=%lu x=%ld y=%ld w=%ld h=%ld visible=%d topmost=%d child=%d popup=%d caption=%d toolwindow=%d appwindow=%d class=%ls title=%ls\n",
+              kind, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(h)), pid, r.left, r.top, r.right - r.left,
+              r.bottom - r.top, IsWindowVisible(h) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, (style & WS_CHILD) ? 1 : 0,
+              (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) == WS_CAPTION ? 1 : 0, (ex & WS_EX_TOOLWINDOW) ? 1 : 0,
+              (ex & WS_EX_APPWINDOW) ? 1 : 0, cls, title);
+}
+
+LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_DESTROY) PostQuitMessage(0);
+  if (msg == WM_ERASEBKGND) {  // a white host, so the preview can be told from it
+    RECT r;
+    GetClientRect(h, &r);
+    FillRect(reinterpret_cast<HDC>(wp), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return 1;
+  }
+  return DefWindowProcW(h, msg, wp, lp);
+}
+
+int Host(int w, int h, const wchar_t* outFile) {
+  WNDCLASSW wc = {};
+  wc.lpfnWndProc = HostProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TarnixTestHost";
+  RegisterClassW(&wc);
+  RECT r{0, 0, w, h};
+  AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
+  HWND hwnd = CreateWindowW(L"TarnixTestHost", L"Preview host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100,
+                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
+  ShowWindow(hwnd, SW_SHOWNORMAL);
+  UpdateWindow(hwnd);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  RECT client{};
+  GetClientRect(hwnd, &client);
+  FILE* f = _wfopen(outFile, L"w");
+  if (!f) return 1;
+  std::fprintf(f, "hwnd=%lu client=%ld,%ld size=%ldx%ld\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(hwnd)),
+               origin.x, origin.y, client.right, client.bottom);
+  std::fclose(f);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+HWND HandleArg(const wchar_t* s) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(wcstoul(s, nullptr, 10))); }
+
+BOOL CALLBACK EachChild(HWND h, LPARAM parent) {
+  if (GetParent(h) == reinterpret_cast<HWND>(parent)) Describe(h, "child");
+  return TRUE;
+}
+
+BOOL CALLBACK EachTop(HWND h, LPARAM pid) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  if (owner == DWORD(pid)) Describe(h, "window");
+  return TRUE;
+}
+
+}  // namespace
+
+int wmain() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  const std::wstring cmd = argc > 1 ? argv[1] : L"";
+  if (cmd == L"host" && argc == 5) return Host(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
+  if (cmd == L"close" && argc == 3) return PostMessageW(HandleArg(argv[2]), WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"children" && argc == 3) {
+    EnumChildWindows(HandleArg(argv[2]), EachChild, reinterpret_cast<LPARAM>(HandleArg(argv[2])));
+    return 0;
+  }
+  if (cmd == L"windows" && argc == 3) {
+    EnumWindows(EachTop, LPARAM(_wtoi(argv[2])));
+    return 0;
+  }
+  if (cmd == L"cursor") {
+    CURSORINFO ci = {};
+    ci.cbSize = sizeof(ci);
+    GetCursorInfo(&ci);
+    std::printf("showing=%d\n", (ci.flags & CURSOR_SHOWING) ? 1 : 0);
+    return 0;
+  }
+  if (cmd == L"clip-set" && argc == 3) {
+    if (!OpenClipboard(nullptr)) return 1;
+    EmptyClipboard();
+    const size_t bytes = (wcslen(argv[2]) + 1) * sizeof(wchar_t);
+    HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(mem), argv[2], bytes);
+    GlobalUnlock(mem);
+    SetClipboardData(CF_UNICODETEXT, mem);
+    CloseClipboard();
+    return 0;
+  }
+  if (cmd == L"clip-get") {
+    if (!OpenClipboard(nullptr)) return 1;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const wchar_t* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+    std::printf("%ls\n", text ? text : L"<empty>");
+    if (data) GlobalUnlock(data);
+    CloseClipboard();
+    return 0;
+  }
+  std::fputs("usage: windriver host|close|children|windows|cursor|clip-set|clip-get ...\n", stderr);
+  return 2;
+}

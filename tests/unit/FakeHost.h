@@ -1,0 +1,34 @@
+// A window layer that keeps no windows: it records what the forms asked for.
+#pragma once
+#include <map>
+#include <vector>
+
+#include "ui/Form.h"
+
+namespace tarnix::testing {
+
+class FakeHost : public ui::FormHost {
+ public:
+  std::map<int64_t, ui::Size> hostWindows;  // preview hosts that exist, with their client size
+  std::vector<bool> topmostCalls;
+  int created = 0, destroyed = 0;
+
+  void Create(ui::Form&) override { ++created; }
+  void Destroy(ui::Form&) override { ++destroyed; }
+  void SetVisible(ui::Form&, bool) override {}
+  // Every character 9 px wide, lines 19 px high, wrapping at word boundaries.
+  ui::Size MeasureText(const ui::Font&, const std::wstring& text, int wrap) override {
+    const int width = int(text.size()) * 9;
+    if (wrap <= 0) return {width, 19};
+    return {std::min(width, wrap), 19 * std::max(1, (width + wrap - 1) / wrap)};
+  }
+  void SetTopmost(ui::Form&, bool topmost) override { topmostCalls.push_back(topmost); }
+  bool EmbedInto(ui::Form& form, int64_t host) override {
+    const auto it = hostWindows.find(host);
+    if (it == hostWindows.end()) return false;
+    form.HostPlaced(0, 0, it->second.width, it->second.height);
+    return true;
+  }
+};
+
+}  // namespace tarnix::testing
