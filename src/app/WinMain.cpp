@@ -14,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   app.Start();
   MSG msg;
   while (app.HasOpenWindow() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (host.PreTranslate(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -57,8 +57,11 @@ REG
 
 e2e_stop() {
   local pid
-  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  # Programs the test started in the background, then whatever else runs in the prefix.
+  for pid in $(jobs -p) "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   wineserver -k >/dev/null 2>&1
+  sleep 0.2
+  for pid in $(jobs -p); do kill -9 "$pid" 2>/dev/null; done
   [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
   wait 2>/dev/null
   [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
@@ -79,7 +82,6 @@ e2e_begin() {
   export DISPLAY=":$(head -n1 "$dispfile")"
   e2e_prefix
   wineserver -p >/dev/null 2>&1 </dev/null
-  E2E_PIDS+=($(pgrep -n wineserver || true))
   wine "$E2E_TESTBIN/tarnixctl.exe" clear >/dev/null 2>&1
 }
 

@@ -60,6 +60,7 @@ struct Win32Host::Window {
   HWND hwnd = nullptr;
   std::map<Control*, HWND> children;
   std::map<int, Control*> byId;
+  HWND toolTips = nullptr;
   Control* pressed = nullptr;  // where the mouse went down
   bool pressedOnForm = false;
   bool destroying = false;
@@ -143,6 +144,7 @@ void Win32Host::Create(Form& form) {
     for (const auto& [cid, ctl] : ref.byId)
       if (ctl == c) CreateChild(ref, *c, cid);
   for (const auto& c : form.Controls()) {
+    if (c->Design().toolTip) SyncToolTip(ref, *c);
     if (c->GetKind() == Kind::Timer) SyncTimer(ref, *c);
     if (c->GetKind() == Kind::Label && c->Design().autoSize) {
       const Size s = MeasureText(c->GetFont(), c->Caption(), c->Design().wordWrap ? PixelsFromTwips(c->Width()) : 0);
@@ -165,6 +167,8 @@ void Win32Host::CreateChild(Window& w, Control& c, int id) {
     case Kind::ComboBox:
       cls = L"COMBOBOX";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+      // Drawn by the form when it has colours of its own: themes ignore them otherwise.
+      if (d.backColor != kDefaultColor) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
       height += 200;  // room for the drop-down list
       break;
     case Kind::PictureBox: cls = kPictureClass; break;
@@ -221,6 +225,67 @@ void Win32Host::SyncTimer(Window& w, Control& c) {
   }
 }
 
+void Win32Host::SyncToolTip(Window& w, Control& c) {
+  if (!w.toolTips) {
+    w.toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, w.hwnd, nullptr, instance_,
+                                 nullptr);
+  }
+  TOOLINFOW ti = {};
+  ti.cbSize = sizeof(ti);
+  ti.hwnd = w.hwnd;
+  ti.lpszText = const_cast<wchar_t*>(c.Design().toolTip);
+  const auto child = w.children.find(&c);
+  if (child != w.children.end()) {
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.uId = reinterpret_cast<UINT_PTR>(child->second);
+  } else {
+    for (const auto& [id, ctl] : w.byId)
+      if (ctl == &c) ti.uId = UINT_PTR(id);
+    ti.uFlags = TTF_SUBCLASS;
+    // A hidden windowless control has no area to hover over.
+    ti.rect = c.Visible() ? PixelRect(c) : RECT{0, 0, 0, 0};
+  }
+  if (!SendMessageW(w.toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti)) || (ti.uFlags & TTF_IDISHWND))
+    SendMessageW(w.toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+// Controls that can take the focus now, in the design's tab order.
+static std::vector<HWND> TabOrder(const std::map<Control*, HWND>& children) {
+  std::vector<std::pair<int, HWND>> stops;
+  for (const auto& [c, h] : children)
+    if (c->Design().tabIndex >= 0 && c->Visible() && c->Enabled()) stops.push_back({c->Design().tabIndex, h});
+  std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<HWND> order;
+  for (const auto& s : stops) order.push_back(s.second);
+  return order;
+}
+
+bool Win32Host::PreTranslate(MSG& msg) {
+  // Tab moves through the design's tab order. The dialog manager would skip
+  // option buttons that are not chosen, which the designs do not want.
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  for (const auto& [form, w] : windows_) {
+    if (w->children.empty() || (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd))) continue;
+    const std::vector<HWND> order = TabOrder(w->children);
+    if (order.empty()) return false;
+    HWND focus = GetFocus();
+    while (focus && GetParent(focus) != w->hwnd) focus = GetParent(focus);  // a combo's edit part
+    const auto at = std::find(order.begin(), order.end(), focus);
+    const bool back = GetKeyState(VK_SHIFT) < 0;
+    size_t next = 0;
+    if (at != order.end()) {
+      const size_t i = size_t(at - order.begin());
+      next = back ? (i + order.size() - 1) % order.size() : (i + 1) % order.size();
+    } else if (back) {
+      next = order.size() - 1;
+    }
+    SetFocus(order[next]);
+    return true;
+  }
+  return false;
+}
+
 void Win32Host::Destroy(Form& form) {
   const auto it = windows_.find(&form);
   if (it == windows_.end()) return;
@@ -242,6 +307,9 @@ void Win32Host::SetVisible(Form& form, bool visible) {
   }
   ShowWindow(w->hwnd, form.GetWindowState() == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   UpdateWindow(w->hwnd);
+  // The focus goes to the first control in the tab order that can take it.
+  const std::vector<HWND> order = TabOrder(w->children);
+  if (!order.empty()) SetFocus(order.front());
 }
 
 void Win32Host::FormChanged(Form& form) {
@@ -272,6 +340,7 @@ void Win32Host::ControlChanged(Control& c) {
     SyncChild(*w, c);
     return;
   }
+  if (c.Design().toolTip) SyncToolTip(*w, c);
   InvalidateRect(w->hwnd, nullptr, FALSE);
 }
 
@@ -514,6 +583,33 @@ LRESULT Win32Host::Handle(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
         return reinterpret_cast<LRESULT>(BrushFor(c->Design().backColor));
       }
       return DefWindowProcW(w.hwnd, msg, wp, lp);
+    }
+    case WM_MEASUREITEM: {
+      auto* mi = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      const auto it = w.byId.find(int(mi->CtlID));
+      if (it == w.byId.end()) return FALSE;
+      mi->itemHeight = UINT(MeasureText(it->second->GetFont(), L"Ag", 0).height + 2);
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      auto* di = reinterpret_cast<DRAWITEMSTRUCT*>(lp);
+      const auto it = w.byId.find(int(di->CtlID));
+      if (it == w.byId.end() || di->CtlType != ODT_COMBOBOX) return FALSE;
+      const Control& c = *it->second;
+      const bool selected = (di->itemState & ODS_SELECTED) && !(di->itemState & ODS_COMBOBOXEDIT);
+      const uint32_t back = c.Design().backColor;
+      const uint32_t fore = c.ForeColor() == kDefaultColor ? RGB(0, 0, 0) : c.ForeColor();
+      FillRect(di->hDC, &di->rcItem, BrushFor(selected ? fore : back));
+      if (di->itemID != UINT(-1) && int(di->itemID) < c.ListCount()) {
+        Selected sel(di->hDC, FontFor(c.GetFont()));
+        SetBkMode(di->hDC, TRANSPARENT);
+        SetTextColor(di->hDC, selected ? back : fore);
+        RECT r = di->rcItem;
+        r.left += 3;
+        DrawTextW(di->hDC, c.List(int(di->itemID)).c_str(), -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+      }
+      if (di->itemState & ODS_FOCUS) DrawFocusRect(di->hDC, &di->rcItem);
+      return TRUE;
     }
     case WM_CLOSE:
       w.form->Unload(UnloadMode::FormControlMenu);

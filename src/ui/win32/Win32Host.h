@@ -29,6 +29,9 @@ class Win32Host : public FormHost {
   bool EmbedInto(Form& form, int64_t hostWindow) override;
 
   HWND WindowOf(const Form& form) const;
+  // Tab and Shift+Tab through the design's tab order; true
+  // when the message was handled.
+  bool PreTranslate(MSG& msg);
   bool HasWindows() const { return !windows_.empty(); }
 
  private:
@@ -42,6 +45,7 @@ class Win32Host : public FormHost {
   void CreateChild(Window& w, Control& c, int id);
   void SyncChild(Window& w, Control& c);
   void SyncTimer(Window& w, Control& c);
+  void SyncToolTip(Window& w, Control& c);
   HFONT FontFor(const Font& font);
   HBITMAP Picture(int id, SIZE* size = nullptr);
   HBRUSH BrushFor(uint32_t color);

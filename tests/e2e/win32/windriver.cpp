@@ -3,7 +3,9 @@
 //   windriver host W H OUTFILE    a window with a W x H client area; writes its handle, runs until closed
 //   windriver close HWND          asks a window to close
 //   windriver children HWND       the child windows of a window
+//   windriver windows-titled TITLE top-level windows with that title ("" lists tool tips)
 //   windriver windows PID         the top-level windows of a process
+//   windriver focus HWND          the window with the keyboard focus in HWND's thread
 //   windriver cursor              whether the foreground thread shows the cursor
 //   windriver clip-set TEXT | clip-get
 #include <windows.h>
@@ -79,6 +81,17 @@ BOOL CALLBACK EachChild(HWND h, LPARAM parent) {
   return TRUE;
 }
 
+BOOL CALLBACK EachTitled(HWND h, LPARAM title) {
+  wchar_t text[256] = L"";
+  GetWindowTextW(h, text, 256);
+  const wchar_t* want = reinterpret_cast<const wchar_t*>(title);
+  wchar_t cls[64] = L"";
+  GetClassNameW(h, cls, 64);
+  if ((*want && std::wcscmp(text, want) == 0) || (!*want && std::wcscmp(cls, L"tooltips_class32") == 0))
+    Describe(h, "window");
+  return TRUE;
+}
+
 BOOL CALLBACK EachTop(HWND h, LPARAM pid) {
   DWORD owner = 0;
   GetWindowThreadProcessId(h, &owner);
@@ -98,8 +111,23 @@ int wmain() {
     EnumChildWindows(HandleArg(argv[2]), EachChild, reinterpret_cast<LPARAM>(HandleArg(argv[2])));
     return 0;
   }
+  if (cmd == L"windows-titled" && argc == 3) {  // top-level windows with this title ("" : tool tips)
+    EnumWindows(EachTitled, reinterpret_cast<LPARAM>(argv[2]));
+    return 0;
+  }
   if (cmd == L"windows" && argc == 3) {
     EnumWindows(EachTop, LPARAM(_wtoi(argv[2])));
+    return 0;
+  }
+  if (cmd == L"focus" && argc == 3) {  // the control with the keyboard focus in a window's thread
+    GUITHREADINFO gti = {};
+    gti.cbSize = sizeof(gti);
+    const DWORD tid = GetWindowThreadProcessId(HandleArg(argv[2]), nullptr);
+    if (!tid || !GetGUIThreadInfo(tid, &gti) || !gti.hwndFocus) {
+      std::puts("focus=none");
+      return 0;
+    }
+    Describe(gti.hwndFocus, "focus");
     return 0;
   }
   if (cmd == L"cursor") {
