@@ -42,6 +42,18 @@ Rgba FlagAt(double x, double y, const FlagLook& f) {
   return out;
 }
 
+Rgba FlagPixel(int x, int y, const FlagLook& f) {
+  Col sum{};
+  double alpha = 0;
+  for (int sy = 0; sy < 4; ++sy)
+    for (int sx = 0; sx < 4; ++sx) {
+      const Rgba s = FlagAt(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4, f);
+      sum = Add(sum, Scale(s.c, s.a / 16));
+      alpha += s.a / 16;
+    }
+  return {alpha > 0 ? Scale(sum, 1 / alpha) : Col{}, alpha};
+}
+
 namespace {
 
 void AddBolt(std::vector<std::vector<Pt>>& paths, std::vector<double>& widths, const std::vector<Pt>& keys,
@@ -79,17 +91,8 @@ Picture DrawLogo() {
   Picture p(W, H);
   for (int y = 0; y < H; ++y)
     for (int x = 0; x < W; ++x) {
-      Col c{4, 4, 4};
-      // The emblem, 4 x 4 samples.
-      Col sum{};
-      double alpha = 0;
-      for (int sy = 0; sy < 4; ++sy)
-        for (int sx = 0; sx < 4; ++sx) {
-          const Rgba f = FlagAt(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4, flag);
-          sum = Add(sum, Scale(f.c, f.a / 16));
-          alpha += f.a / 16;
-        }
-      c = Add(Scale(c, 1 - alpha), sum);
+      const Rgba emblem = FlagPixel(x, y, flag);
+      Col c = Add(Scale(Col{4, 4, 4}, 1 - emblem.a), Scale(emblem.c, emblem.a));
       c = Add(c, Scale(Col{70, 115, 255}, glow[size_t(y) * W + x]));
       c = Mix(c, Col{232, 240, 255}, core.At(x, y));
       p.At(x, y) = ToRgb(c);

@@ -11,6 +11,8 @@ struct FlagLook {
   double cx, cy, size, tilt;
 };
 Rgba FlagAt(double x, double y, const FlagLook& f);
+// One pixel of the emblem by 4 x 4 samples: its colour and how much of it is covered.
+Rgba FlagPixel(int x, int y, const FlagLook& f);
 
 struct LightningParams {
   uint64_t seed = 17;

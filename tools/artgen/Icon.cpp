@@ -44,16 +44,9 @@ std::vector<uint8_t> IconDib(int size, int bits) {
   std::vector<double> alpha(size_t(size) * size);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      Col sum{};
-      double a = 0;
-      for (int sy = 0; sy < 4; ++sy)
-        for (int sx = 0; sx < 4; ++sx) {
-          const Rgba f = FlagAt(x + (sx + 0.5) / 4, y + (sy + 0.5) / 4, flag);
-          sum = Add(sum, Scale(f.c, f.a / 16));
-          a += f.a / 16;
-        }
-      colour[size_t(y) * size + x] = a > 0 ? Scale(sum, 1 / a) : Col{};
-      alpha[size_t(y) * size + x] = a;
+      const Rgba pixel = FlagPixel(x, y, flag);
+      colour[size_t(y) * size + x] = pixel.c;
+      alpha[size_t(y) * size + x] = pixel.a;
     }
   const std::vector<Rgb> palette = bits <= 8 ? Palette(bits) : std::vector<Rgb>{};
   const size_t xorRow = ((size_t(size) * bits + 31) / 32) * 4, andRow = ((size_t(size) + 31) / 32) * 4;
