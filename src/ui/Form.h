@@ -46,6 +46,7 @@ class FormHost {
   // Pixels a caption needs in a font; wrapWidth > 0 wraps at that many pixels.
   virtual Size MeasureText(const Font& font, const std::wstring& text, int wrapWidth) = 0;
   virtual void SetTopmost(Form& form, bool topmost) = 0;
+  virtual void BringToFront(Form& /*form*/) {}
   // Makes the window a visible child covering the client area of another
   // window (a preview host). False when the handle names no window.
   virtual bool EmbedInto(Form& form, int64_t hostWindow) = 0;
@@ -94,6 +95,10 @@ class Form {
   void Move(int left, int top, int width = -1, int height = -1);
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState state);
+  // Puts the window above the others of its level.
+  void ZOrder() {
+    if (host_ && loaded_) host_->BringToFront(*this);
+  }
 
   // Controls by name (and index for control arrays).
   Control& C(const std::wstring& name, int index = -1);

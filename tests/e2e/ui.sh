@@ -17,6 +17,8 @@ for i in $(seq 25); do
   sleep 0.2
 done
 check "the test window is up ($line)" test -n "$line"
+check "the program reads its version block from its own resources ($(head -n1 "$log"))" \
+  test "$(head -n1 "$log" | tr -d '\r')" = "version=2.6.0 company=Pellhorn Software"
 form=$(field window "$line")
 x=$(field x "$line") y=$(field y "$line")
 check "a form centred on the screen" test "$x,$y" = "292,259"

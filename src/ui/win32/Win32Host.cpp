@@ -361,6 +361,10 @@ void Win32Host::SetTopmost(Form& form, bool topmost) {
   SetWindowPos(w->hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+void Win32Host::BringToFront(Form& form) {
+  if (Window* w = Find(form)) SetWindowPos(w->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {
   Window* w = Find(form);
   HWND host = reinterpret_cast<HWND>(static_cast<intptr_t>(hostWindow));

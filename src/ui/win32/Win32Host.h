@@ -26,6 +26,7 @@ class Win32Host : public FormHost {
   void ControlChanged(Control& control) override;
   Size MeasureText(const Font& font, const std::wstring& text, int wrapWidth) override;
   void SetTopmost(Form& form, bool topmost) override;
+  void BringToFront(Form& form) override;
   bool EmbedInto(Form& form, int64_t hostWindow) override;
 
   HWND WindowOf(const Form& form) const;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "forms/resource.h"
+#include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32Host.h"
 
 namespace {
@@ -78,6 +79,10 @@ int wmain() {
   if (argc != 2) return 2;
   FILE* log = _wfopen(argv[1], L"w");
   if (!log) return 1;
+  // The program's own way of reading its version block from its resources.
+  const tarnix::VersionInfo version = tarnix::Win32Platform().ReadVersionInfo();
+  std::fprintf(log, "version=%d.%d.%d company=%ls\n", version.major, version.minor, version.revision,
+               version.companyName.c_str());
   Win32Host host(GetModuleHandleW(nullptr));
   UiTest form(log);
   form.SetHost(&host);
