@@ -43,9 +43,10 @@ check "black screen hides the cursor ($E2E_OUT)" test "$E2E_OUT" = "showing=0"
 shot=$(screenshot black-screen)
 check "black screen is black in the middle and the corners" \
   test "$(pixel "$shot" 512 384) $(pixel "$shot" 2 2) $(pixel "$shot" 1020 765)" = "0,0,0 0,0,0 0,0,0"
-xdotool mousemove 514 384; sleep 0.2
-xdotool mousemove 516 385; sleep 0.2
-xdotool mousemove 518 387; sleep 0.2
+# Pauses between the steps, so that no two moves reach the window as one.
+xdotool mousemove 514 384; sleep 0.4
+xdotool mousemove 516 385; sleep 0.4
+xdotool mousemove 518 387; sleep 0.4
 check "black screen survives mouse steps of 2 pixels" still_running "$SAVER_PID"
 xdotool key shift; sleep 0.2
 xdotool key Left; sleep 0.2
