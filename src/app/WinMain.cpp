@@ -12,11 +12,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::App app(platform, settings);
   app.main.SetHost(&host);
   app.Start();
-  MSG msg;
-  while (app.HasOpenWindow() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (host.PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  host.RunMessageLoop([&] { return app.HasOpenWindow(); });
   platform.EndProcess(0);
 }

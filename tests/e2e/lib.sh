@@ -13,7 +13,6 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 E2E_FAILURES=0
 E2E_PASSES=0
-E2E_PIDS=()
 
 # Unix path to the Windows path under Wine's Z: drive.
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
@@ -58,7 +57,7 @@ REG
 e2e_stop() {
   local pid
   # Programs the test started in the background, then whatever else runs in the prefix.
-  for pid in $(jobs -p) "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
+  for pid in $(jobs -p); do kill "$pid" 2>/dev/null; done
   wineserver -k >/dev/null 2>&1
   sleep 0.2
   for pid in $(jobs -p); do kill -9 "$pid" 2>/dev/null; done

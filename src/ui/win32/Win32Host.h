@@ -33,6 +33,16 @@ class Win32Host : public FormHost {
   // Tab and Shift+Tab through the design's tab order; true
   // when the message was handled.
   bool PreTranslate(MSG& msg);
+  // Dispatches messages while keepGoing() holds and the thread has not quit.
+  template <typename KeepGoing>
+  void RunMessageLoop(KeepGoing keepGoing) {
+    MSG msg;
+    while (keepGoing() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      if (PreTranslate(msg)) continue;
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
   bool HasWindows() const { return !windows_.empty(); }
 
  private:

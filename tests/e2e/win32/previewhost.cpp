@@ -3,7 +3,7 @@
 // pixels can be seen (Wine does not draw a child window whose parent belongs
 // to another process).
 //   previewhost W H ACTION_CODE ACTION_NAME OUTFILE
-// Writes "hwnd=N client=X,Y" to OUTFILE and runs until the host is closed.
+// Writes "hwnd=N client=X,Y size=WxH" to OUTFILE and runs until the host is closed.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "settings/SettingsStore.h"
 #include "ui/win32/Win32Host.h"
+#include "TestHost.h"
 
 namespace {
 
@@ -24,11 +25,6 @@ class PreviewPlatform : public tarnix::Win32Platform {
   std::wstring CommandLine() override { return commandLine; }
 };
 
-LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcW(h, msg, wp, lp);
-}
-
 }  // namespace
 
 int wmain() {
@@ -38,18 +34,7 @@ int wmain() {
     std::fputs("usage: previewhost W H ACTION_CODE ACTION_NAME OUTFILE\n", stderr);
     return 2;
   }
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = HostProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  wc.lpszClassName = L"TarnixTestHost";
-  RegisterClassW(&wc);
-  RECT r{0, 0, _wtoi(argv[1]), _wtoi(argv[2])};
-  AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-  HWND host = CreateWindowW(L"TarnixTestHost", L"Preview host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 300, 100,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-  ShowWindow(host, SW_SHOWNORMAL);
-  UpdateWindow(host);
+  HWND host = tarnix::testing::CreateTestHost(_wtoi(argv[1]), _wtoi(argv[2]), 300, 100);
 
   PreviewPlatform platform;
   platform.commandLine = L"\"C:\\WINDOWS\\Tarnix.scr\" /p " +
@@ -57,22 +42,12 @@ int wmain() {
   tarnix::MemorySettingsStore settings;
   settings.SaveSetting(L"Aktionen", L"Use", argv[3]);
   settings.SaveSetting(L"Aktionen", argv[3], argv[4]);
-  tarnix::ui::Win32Host windows(wc.hInstance);
+  tarnix::ui::Win32Host windows(GetModuleHandleW(nullptr));
   tarnix::App app(platform, settings);
   app.main.SetHost(&windows);
   app.Start();
 
-  POINT origin{0, 0};
-  ClientToScreen(host, &origin);
-  if (FILE* f = _wfopen(argv[5], L"w")) {
-    std::fprintf(f, "hwnd=%lu client=%ld,%ld\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(host)),
-                 origin.x, origin.y);
-    std::fclose(f);
-  }
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  tarnix::testing::WriteTestHostInfo(argv[5], host);
+  tarnix::testing::RunUntilQuit();
   return 0;
 }

@@ -87,12 +87,7 @@ int wmain() {
   UiTest form(log);
   form.SetHost(&host);
   form.Show();
-  MSG msg;
-  while (form.IsLoaded() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (host.PreTranslate(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  host.RunMessageLoop([&] { return form.IsLoaded(); });
   std::fclose(log);
   return 0;
 }

@@ -16,6 +16,8 @@
 #include <cstring>
 #include <string>
 
+#include "TestHost.h"
+
 namespace {
 
 void Describe(HWND h, const char* kind) {
@@ -34,43 +36,10 @@ void Describe(HWND h, const char* kind) {
               (ex & WS_EX_APPWINDOW) ? 1 : 0, cls, title);
 }
 
-LRESULT CALLBACK HostProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) PostQuitMessage(0);
-  if (msg == WM_ERASEBKGND) {  // a white host, so the preview can be told from it
-    RECT r;
-    GetClientRect(h, &r);
-    FillRect(reinterpret_cast<HDC>(wp), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    return 1;
-  }
-  return DefWindowProcW(h, msg, wp, lp);
-}
-
 int Host(int w, int h, const wchar_t* outFile) {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = HostProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"TarnixTestHost";
-  RegisterClassW(&wc);
-  RECT r{0, 0, w, h};
-  AdjustWindowRect(&r, WS_OVERLAPPEDWINDOW, FALSE);
-  HWND hwnd = CreateWindowW(L"TarnixTestHost", L"Preview host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr);
-  ShowWindow(hwnd, SW_SHOWNORMAL);
-  UpdateWindow(hwnd);
-  POINT origin{0, 0};
-  ClientToScreen(hwnd, &origin);
-  RECT client{};
-  GetClientRect(hwnd, &client);
-  FILE* f = _wfopen(outFile, L"w");
-  if (!f) return 1;
-  std::fprintf(f, "hwnd=%lu client=%ld,%ld size=%ldx%ld\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(hwnd)),
-               origin.x, origin.y, client.right, client.bottom);
-  std::fclose(f);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  HWND hwnd = tarnix::testing::CreateTestHost(w, h, 100, 100);
+  if (!tarnix::testing::WriteTestHostInfo(outFile, hwnd)) return 1;
+  tarnix::testing::RunUntilQuit();
   return 0;
 }
 
