@@ -4,6 +4,16 @@
 
 namespace tarnix::ui {
 
+namespace {
+// Stores value and tells whether anything changed, so that setters redraw only on a change.
+template <class T>
+bool Replace(T& field, const T& value) {
+  if (field == value) return false;
+  field = value;
+  return true;
+}
+}  // namespace
+
 Control::Control(Form& form, const ControlDesign& d)
     : form_(form),
       design_(d),
@@ -48,22 +58,17 @@ void Control::AutoSize() {
 }
 
 void Control::SetCaption(const std::wstring& caption) {
-  if (caption == caption_) return;
-  caption_ = caption;
+  if (!Replace(caption_, caption)) return;
   AutoSize();
   Changed();
 }
 
 void Control::SetVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  Changed();
+  if (Replace(visible_, visible)) Changed();
 }
 
 void Control::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Changed();
+  if (Replace(enabled_, enabled)) Changed();
 }
 
 void Control::SetValue(int value) {
@@ -76,22 +81,17 @@ void Control::SetValue(int value) {
 }
 
 void Control::SetForeColor(uint32_t color) {
-  if (color == foreColor_) return;
-  foreColor_ = color;
-  Changed();
+  if (Replace(foreColor_, color)) Changed();
 }
 
 void Control::SetUnderline(bool underline) {
-  if (underline == underline_) return;
-  underline_ = underline;
+  if (!Replace(underline_, underline)) return;
   AutoSize();
   Changed();
 }
 
 void Control::SetPicture(int picture) {
-  if (picture == picture_) return;
-  picture_ = picture;
-  Changed();
+  if (Replace(picture_, picture)) Changed();
 }
 
 void Control::Move(int left, int top, int width, int height) {
