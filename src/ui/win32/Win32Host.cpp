@@ -14,6 +14,8 @@ namespace {
 const wchar_t kFormClass[] = L"TarnixForm";
 const wchar_t kPictureClass[] = L"TarnixPicture";
 constexpr int kFirstChildId = 1000;
+// A drop-down combo's window is this much taller than its box: room for the list.
+constexpr int kComboListHeight = 200;
 
 struct MemoryDcTraits {
   using Handle = HDC;
@@ -64,6 +66,13 @@ struct Win32Host::Window {
   Control* pressed = nullptr;  // where the mouse went down
   bool pressedOnForm = false;
   bool destroying = false;
+
+  // The child id and timer id of a control; 0 when it has none.
+  int IdOf(const Control& c) const {
+    for (const auto& [id, ctl] : byId)
+      if (ctl == &c) return id;
+    return 0;
+  }
 };
 
 Win32Host::Win32Host(HINSTANCE instance) : instance_(instance) {
@@ -140,9 +149,7 @@ void Win32Host::Create(Form& form) {
   });
   int id = kFirstChildId;
   for (const auto& c : form.Controls()) ref.byId[id++] = c.get();
-  for (Control* c : windowed)
-    for (const auto& [cid, ctl] : ref.byId)
-      if (ctl == c) CreateChild(ref, *c, cid);
+  for (Control* c : windowed) CreateChild(ref, *c, ref.IdOf(*c));
   for (const auto& c : form.Controls()) {
     if (c->Design().toolTip) SyncToolTip(ref, *c);
     if (c->GetKind() == Kind::Timer) SyncTimer(ref, *c);
@@ -169,7 +176,7 @@ void Win32Host::CreateChild(Window& w, Control& c, int id) {
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
       // Drawn by the form when it has colours of its own: themes ignore them otherwise.
       if (d.backColor != kDefaultColor) style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
-      height += 200;  // room for the drop-down list
+      height += kComboListHeight;
       break;
     case Kind::PictureBox: cls = kPictureClass; break;
     default: return;
@@ -189,7 +196,7 @@ void Win32Host::SyncChild(Window& w, Control& c) {
   if (it == w.children.end()) return;
   HWND h = it->second;
   const RECT r = PixelRect(c);
-  const int extra = c.GetKind() == Kind::ComboBox ? 200 : 0;
+  const int extra = c.GetKind() == Kind::ComboBox ? kComboListHeight : 0;
   SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
   switch (c.GetKind()) {
     case Kind::CheckBox:
@@ -218,11 +225,10 @@ void Win32Host::SyncChild(Window& w, Control& c) {
 }
 
 void Win32Host::SyncTimer(Window& w, Control& c) {
-  for (const auto& [id, ctl] : w.byId) {
-    if (ctl != &c) continue;
-    if (c.Enabled() && c.Interval() > 0) SetTimer(w.hwnd, UINT_PTR(id), UINT(c.Interval()), nullptr);
-    else KillTimer(w.hwnd, UINT_PTR(id));
-  }
+  const int id = w.IdOf(c);
+  if (!id) return;
+  if (c.Enabled() && c.Interval() > 0) SetTimer(w.hwnd, UINT_PTR(id), UINT(c.Interval()), nullptr);
+  else KillTimer(w.hwnd, UINT_PTR(id));
 }
 
 void Win32Host::SyncToolTip(Window& w, Control& c) {
@@ -240,8 +246,7 @@ void Win32Host::SyncToolTip(Window& w, Control& c) {
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.uId = reinterpret_cast<UINT_PTR>(child->second);
   } else {
-    for (const auto& [id, ctl] : w.byId)
-      if (ctl == &c) ti.uId = UINT_PTR(id);
+    ti.uId = UINT_PTR(w.IdOf(c));
     ti.uFlags = TTF_SUBCLASS;
     // A hidden windowless control has no area to hover over.
     ti.rect = c.Visible() ? PixelRect(c) : RECT{0, 0, 0, 0};
@@ -476,7 +481,8 @@ void Win32Host::Mouse(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
   };
   switch (msg) {
     case WM_MOUSEMOVE: {
-      Control* target = GetCapture() == w.hwnd && w.pressed ? w.pressed : (GetCapture() == w.hwnd && w.pressedOnForm ? nullptr : under);
+      // While a button is held, moves go to what it went down on.
+      Control* target = GetCapture() == w.hwnd ? w.pressed : under;
       if (target) w.form->Control_Event(*target, Event::MouseMove, relative(target));
       else w.form->Form_MouseMove(args.button, args.shift, args.x, args.y);
       break;
