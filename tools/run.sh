@@ -19,7 +19,7 @@ else
   e2e_prefix
   virtual=0
 fi
-wine "$build/dist/SETUP_Tarnix.exe" &
+wine "$E2E_DIST/SETUP_Tarnix.exe" &
 app=$!
 sleep 4
 shot="$build/screenshot-run.png"

@@ -11,9 +11,12 @@ void App::Start() {
   if (main.IsLoaded() && !main.WasTouched()) main.ShowDesignState();
 }
 
+void App::SetHost(ui::FormHost* host) {
+  for (ui::Form* f : Forms()) f->SetHost(host);
+}
+
 bool App::HasOpenWindow() const {
-  for (const ui::Form* f : {static_cast<const ui::Form*>(&main), static_cast<const ui::Form*>(&options),
-                            static_cast<const ui::Form*>(&setup), static_cast<const ui::Form*>(&blitz)})
+  for (const ui::Form* f : Forms())
     if (f->IsLoaded() && f->Host()) return true;
   return false;
 }

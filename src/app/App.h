@@ -1,5 +1,7 @@
 // One process of the program: its services, its paths and its four windows.
 #pragma once
+#include <array>
+
 #include "app/modWinMods.h"
 #include "effects/frmBlitz.h"
 #include "options/frmOptionen.h"
@@ -25,6 +27,12 @@ class App {
   frmOptionen options;
   frmSetup setup;
   frmBlitz blitz;
+
+  // The four windows in the order EndProgram unloads them.
+  std::array<ui::Form*, 4> Forms() { return {&main, &options, &setup, &blitz}; }
+  std::array<const ui::Form*, 4> Forms() const { return {&main, &options, &setup, &blitz}; }
+  // Gives every window its host (the real windowing layer, or a test's).
+  void SetHost(ui::FormHost* host);
 
   // Start-up: Form_Initialize and Form_Load of the saver window, then the
   // start-up rule (the design state unless Form_Load touched the window).

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "settings/Actions.h"
+
 namespace tarnix {
 
 enum class StartMode { Setup, Preview, Configure, PasswordChange, Run, None };
@@ -27,7 +29,5 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 // of 0 to 6 names an action; any other text (empty, not numeric, out of range)
 // names none.
 std::optional<int> ActionCodeFromText(const std::wstring& stored);
-
-inline constexpr int kBlackScreen = 6;
 
 }  // namespace tarnix

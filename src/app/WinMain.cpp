@@ -10,7 +10,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   tarnix::RegistrySettingsStore settings;
   tarnix::ui::Win32Host host(instance);
   tarnix::App app(platform, settings);
-  app.main.SetHost(&host);
+  app.SetHost(&host);
   app.Start();
   host.RunMessageLoop([&] { return app.HasOpenWindow(); });
   platform.EndProcess(0);

@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "app/Dispatch.h"
 #include "platform/Platform.h"
+#include "settings/Actions.h"
 
 namespace tarnix {
 
@@ -36,15 +37,14 @@ std::wstring ActionCommand::CommandLine() const {
 }
 
 ActionCommand CommandForAction(int code, const Paths& paths) {
-  switch (code) {
-    case 0: return {paths.WinPath + L"system32\\shutdown.exe", L"-s -t 0"};
-    case 1: return {paths.WinPath + L"system32\\shutdown.exe", L"-r -t 0"};
-    case 2: return {paths.AppPath + L"stb.exe", L"/h"};
-    case 3: return {paths.AppPath + L"stb.exe", L"/s"};
-    case 4: return {paths.WinPath + L"system32\\shutdown.exe", L"-l"};
-    case 5: return {paths.WinPath + L"system32\\rundll32.exe", L"user32.dll,LockWorkStation"};
-    default: return {};
+  if (code < 0 || code >= kActionCount) return {};
+  const ActionDef& a = kActions[code];
+  switch (a.folder) {
+    case ActionFolder::System32: return {paths.WinPath + L"system32\\" + a.program, a.arguments};
+    case ActionFolder::Program: return {paths.AppPath + a.program, a.arguments};
+    case ActionFolder::None: break;
   }
+  return {};
 }
 
 bool DoAction(App& app, int code) {
@@ -62,10 +62,7 @@ bool DoLogOff(App& app) { return DoAction(app, 4); }
 bool DoLockWorkstation(App& app) { return DoAction(app, 5); }
 
 void EndProgram(App& app) {
-  app.main.Unload();
-  app.options.Unload();
-  app.setup.Unload();
-  app.blitz.Unload();
+  for (ui::Form* form : app.Forms()) form->Unload();
   app.platform.EndProcess(0);
   std::abort();  // EndProcess does not return; the compiler cannot see through the virtual call
 }

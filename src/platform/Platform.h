@@ -17,6 +17,10 @@ struct ProcessEnded {
   int exitCode;
 };
 
+struct ScreenSize {
+  int width = 0, height = 0;  // pixels
+};
+
 inline constexpr int kShowMinimized = 2;   // SW_SHOWMINIMIZED
 inline constexpr unsigned kMbIconExclamation = 0x30;
 
@@ -37,6 +41,12 @@ class Platform {
   virtual VersionInfo ReadVersionInfo() = 0;
   // ShowCursor: returns the new display count.
   virtual int ShowCursor(bool show) = 0;
+  virtual ScreenSize ScreenPixels() = 0;
+  // Copies a file, replacing the target; false when refused.
+  virtual bool CopyFileTo(const std::wstring& from, const std::wstring& to) = 0;
+  // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.
+  virtual bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
+                                 const std::wstring& value) = 0;
 };
 
 }  // namespace tarnix

@@ -1,5 +1,6 @@
 // The texts the setup writes in the chosen language and every later reader shows.
 #pragma once
+#include "settings/Actions.h"
 #include "settings/SettingsStore.h"
 
 namespace tarnix {
@@ -7,13 +8,15 @@ namespace tarnix {
 enum class Language { English = 0, German = 1 };
 
 struct LanguageTable {
-  const wchar_t* actionNames[7];    // "Aktionen"/"0".."6"
-  const wchar_t* descriptions[7];   // "Sprache"/"0".."6"
+  Language language;
   const wchar_t* aktion;            // "Sprache"/"Aktion"
   const wchar_t* speichern;         // "Sprache"/"Speichern"
   const wchar_t* alpha;             // "Sprache"/"Alpha"
   const wchar_t* beschreibung;      // "Sprache"/"Beschreibung"
   const wchar_t* optionenTitle;     // "Einstellungen"/"Optionen"
+  // "Aktionen"/code and "Sprache"/code, from the action table.
+  const wchar_t* ActionName(int code) const { return kActions[code].name[int(language)]; }
+  const wchar_t* Description(int code) const { return kActions[code].description[int(language)]; }
 };
 
 const LanguageTable& TableFor(Language language);

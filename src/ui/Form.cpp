@@ -18,6 +18,8 @@ void Form::ResetToDesign() {
   height_ = design_->clientHeight;
   left_ = top_ = 0;
   windowState_ = WindowState::Normal;
+  region_.clear();
+  opacity_ = -1;
   for (size_t i = 0; i < design_->controlCount; ++i)
     controls_.push_back(std::make_unique<Control>(*this, design_->controls[i]));
 }
@@ -80,6 +82,16 @@ void Form::Move(int left, int top, int width, int height) {
   if (host_ && loaded_) host_->FormChanged(*this);
 }
 
+void Form::SetWindowRegion(std::vector<Rect> rects) {
+  region_ = std::move(rects);
+  if (host_ && loaded_) host_->ApplyRegion(*this);
+}
+
+void Form::SetOpacity(int alpha) {
+  opacity_ = alpha & 0xFF;
+  if (host_ && loaded_) host_->ApplyOpacity(*this);
+}
+
 void Form::SetWindowState(WindowState state) {
   windowState_ = state;
   if (host_ && loaded_) host_->FormChanged(*this);
@@ -110,6 +122,11 @@ void Form::HostResized(int widthPx, int heightPx) {
   width_ = TwipsFromPixels(widthPx);
   height_ = TwipsFromPixels(heightPx);
   Form_Resize();
+}
+
+void Form::HostMoved(int leftPx, int topPx) {
+  left_ = TwipsFromPixels(leftPx);
+  top_ = TwipsFromPixels(topPx);
 }
 
 void Form::ControlChanged(Control& control) {

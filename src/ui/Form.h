@@ -4,10 +4,12 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/Picture.h"
 
 namespace tarnix::ui {
 
@@ -31,6 +33,14 @@ struct Size {
   int width = 0, height = 0;
 };
 
+// A rectangle in pixels, right and bottom exclusive.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  friend bool operator==(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  }
+};
+
 class Form;
 
 // What a form needs from the windowing layer. A form without a host keeps its
@@ -50,6 +60,14 @@ class FormHost {
   // Makes the window a visible child covering the client area of another
   // window (a preview host). False when the handle names no window.
   virtual bool EmbedInto(Form& form, int64_t hostWindow) = 0;
+  // Clips the window to form.WindowRegion() (none: the full rectangle).
+  virtual void ApplyRegion(Form& /*form*/) {}
+  // Makes the window layered with form.Opacity().
+  virtual void ApplyOpacity(Form& /*form*/) {}
+  // Lets the platform move the window with the pointer, as if its caption had been pressed.
+  virtual void BeginDrag(Form& /*form*/) {}
+  // The pixels of a picture resource; nullopt when there is none.
+  virtual std::optional<Picture> ReadPicture(int /*id*/) { return std::nullopt; }
 };
 
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1 };
@@ -95,6 +113,16 @@ class Form {
   void Move(int left, int top, int width = -1, int height = -1);
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState state);
+  // The window's shape in pixels of its own area; empty: its full rectangle.
+  const std::vector<Rect>& WindowRegion() const { return region_; }
+  void SetWindowRegion(std::vector<Rect> rects);
+  // Opacity 0 to 255 of a layered window; -1 until it is made layered.
+  int Opacity() const { return opacity_; }
+  void SetOpacity(int alpha);
+  // Hands the window to the platform's move loop until the button is released.
+  void BeginDrag() {
+    if (host_ && loaded_) host_->BeginDrag(*this);
+  }
   // Puts the window above the others of its level.
   void ZOrder() {
     if (host_ && loaded_) host_->BringToFront(*this);
@@ -109,11 +137,13 @@ class Form {
   // Called by the host.
   void HostPlaced(int leftPx, int topPx, int widthPx, int heightPx);
   void HostResized(int widthPx, int heightPx);
+  void HostMoved(int leftPx, int topPx);
   void ControlChanged(Control& control);
   void OptionClicked(Control& option);
   virtual void Form_Click() {}
   virtual void Form_KeyPress(int& /*keyAscii*/) {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_Resize() {}
   virtual void Control_Event(Control& /*control*/, Event /*event*/, const MouseArgs& /*args*/) {}
   // The host showed the window itself (a preview embedded in its host).
@@ -144,6 +174,8 @@ class Form {
   std::wstring caption_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   WindowState windowState_ = WindowState::Normal;
+  std::vector<Rect> region_;
+  int opacity_ = -1;
 };
 
 }  // namespace tarnix::ui

@@ -4,10 +4,22 @@
 set -u
 
 E2E_BUILD=${TARNIX_BUILD_DIR:?TARNIX_BUILD_DIR must name the build folder}
-E2E_DIST="$E2E_BUILD/dist"
-E2E_TESTBIN="$E2E_BUILD/win32/testbin"
-export WINEPREFIX="$E2E_BUILD/wineprefix"
-export WINEARCH=win32
+# The distributed 32-bit program where this machine runs 32-bit programs,
+# otherwise a 64-bit build of the same sources under 64-bit Wine.
+E2E_ARCH=$(bash "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-arch.sh")
+if [ "$E2E_ARCH" = win32 ]; then
+  E2E_DIST="$E2E_BUILD/dist"
+  E2E_TESTBIN="$E2E_BUILD/win32/testbin"
+  E2E_WINE=/usr/bin/wine
+  export WINEPREFIX="$E2E_BUILD/wineprefix"
+else
+  E2E_DIST="$E2E_BUILD/win64/dist"
+  E2E_TESTBIN="$E2E_BUILD/win64/testbin"
+  E2E_WINE=/usr/lib/wine/wine64
+  export WINEPREFIX="$E2E_BUILD/wineprefix64"
+fi
+export WINEARCH=$E2E_ARCH
+wine() { "$E2E_WINE" "$@"; }
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -30,7 +42,7 @@ e2e_prefix() {
   [ -f "$stamp" ] && return 0
   e2e_log "making the Wine prefix in $WINEPREFIX (once)"
   rm -rf "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
+  wine wineboot -i >/dev/null 2>&1
   local reg="$E2E_BUILD/prefix.reg"
   # Wine's own virtual desktop places and maximises windows as Windows does;
   # a white desktop tells a black window from an empty screen.

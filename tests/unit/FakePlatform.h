@@ -16,11 +16,17 @@ class FakePlatform : public Platform {
   std::wstring winDir = L"C:\\WINDOWS";
   long osMajor = 5;
   bool canStart = true;
+  bool canCopy = true;
+  bool canWriteProfile = true;
+  ScreenSize screen{1024, 768};
 
   struct Run { std::wstring program, commandLine; int show; };
   struct Message { std::wstring text; unsigned style; std::wstring title; };
   std::vector<Run> runs;
   std::vector<Message> messages;
+  struct Copy { std::wstring from, to; };
+  std::vector<Copy> copies;
+  std::vector<std::wstring> profile;  // "section/key=value" in order
   std::vector<std::wstring> events;  // calls in order
   int beeps = 0;
   int cursorCount = 0;
@@ -49,6 +55,17 @@ class FakePlatform : public Platform {
     return true;
   }
   VersionInfo ReadVersionInfo() override { return {2, 6, 0, L"Pellhorn Software"}; }
+  ScreenSize ScreenPixels() override { return screen; }
+  bool CopyFileTo(const std::wstring& from, const std::wstring& to) override {
+    events.push_back(L"CopyFile");
+    copies.push_back({from, to});
+    return canCopy;
+  }
+  bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value) override {
+    events.push_back(L"WriteProfile");
+    profile.push_back(section + L"/" + key + L"=" + value);
+    return canWriteProfile;
+  }
   int ShowCursor(bool show) override {
     events.push_back(show ? L"ShowCursor(true)" : L"ShowCursor(false)");
     return cursorCount += show ? 1 : -1;

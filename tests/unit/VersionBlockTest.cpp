@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/VersionBlock.h"
+#include "platform/VersionBlock.h"
 
 namespace tarnix {
 namespace {

@@ -52,6 +52,12 @@ struct GdiTraits {
   static bool Valid(Handle h) { return h != nullptr; }
   static void Close(Handle h) { ::DeleteObject(h); }
 };
+struct MemoryDcTraits {
+  using Handle = HDC;
+  static Handle Invalid() { return nullptr; }
+  static bool Valid(Handle h) { return h != nullptr; }
+  static void Close(Handle h) { ::DeleteDC(h); }
+};
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() { return nullptr; }
@@ -66,5 +72,21 @@ using UniqueFont = Unique<GdiTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
 using UniqueRegion = Unique<GdiTraits<HRGN>>;
 using UniqueWindow = Unique<WindowTraits>;
+using UniqueMemoryDc = Unique<MemoryDcTraits>;
+
+// Selects an object into a DC for a scope and restores what was there before.
+class Selected {
+ public:
+  Selected(HDC dc, HGDIOBJ obj) : dc_(dc), old_(obj ? SelectObject(dc, obj) : nullptr) {}
+  ~Selected() {
+    if (old_) SelectObject(dc_, old_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
 
 }  // namespace tarnix::win32

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/VersionBlock.h"
+#include "platform/VersionBlock.h"
 #include "platform/win32/Unique.h"
 
 namespace tarnix {
@@ -77,5 +77,18 @@ VersionInfo Win32Platform::ReadVersionInfo() {
 }
 
 int Win32Platform::ShowCursor(bool show) { return ::ShowCursor(show ? TRUE : FALSE); }
+
+ScreenSize Win32Platform::ScreenPixels() {
+  return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+bool Win32Platform::CopyFileTo(const std::wstring& from, const std::wstring& to) {
+  return ::CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
+bool Win32Platform::WriteProfileEntry(const std::wstring& section, const std::wstring& key,
+                                      const std::wstring& value) {
+  return ::WriteProfileStringW(section.c_str(), key.c_str(), value.c_str()) != FALSE;
+}
 
 }  // namespace tarnix

@@ -17,6 +17,10 @@ class Win32Platform : public Platform {
                   int showState) override;
   VersionInfo ReadVersionInfo() override;
   int ShowCursor(bool show) override;
+  ScreenSize ScreenPixels() override;
+  bool CopyFileTo(const std::wstring& from, const std::wstring& to) override;
+  bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
+                         const std::wstring& value) override;
 };
 
 }  // namespace tarnix

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/VersionBlock.h"
+#include "platform/VersionBlock.h"
 #include "settings/LanguageTables.h"
 #include "settings/win32/RegistrySettingsStore.h"
 
@@ -46,8 +46,8 @@ int RoundTrip(tarnix::Language language) {
   const tarnix::LanguageTable& t = tarnix::TableFor(language);
   struct Entry { std::wstring section, key, expected; };
   std::vector<Entry> entries;
-  for (int i = 0; i < 7; ++i) entries.push_back({L"Aktionen", std::to_wstring(i), t.actionNames[i]});
-  for (int i = 0; i < 7; ++i) entries.push_back({L"Sprache", std::to_wstring(i), t.descriptions[i]});
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Aktionen", std::to_wstring(i), t.ActionName(i)});
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Sprache", std::to_wstring(i), t.Description(i)});
   entries.push_back({L"Sprache", L"Aktion", t.aktion});
   entries.push_back({L"Sprache", L"Speichern", t.speichern});
   entries.push_back({L"Sprache", L"Alpha", t.alpha});

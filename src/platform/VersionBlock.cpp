@@ -1,4 +1,4 @@
-#include "app/VersionBlock.h"
+#include "platform/VersionBlock.h"
 
 #include <cstring>
 

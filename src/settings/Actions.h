@@ -1,0 +1,24 @@
+// The seven actions the saver can carry out, in the order of their codes: the
+// one table behind the run mode's commands, the language tables and the lists.
+#pragma once
+
+namespace tarnix {
+
+inline constexpr int kActionCount = 7;
+inline constexpr int kBlackScreen = 6;
+
+// Where an action's program lives.
+enum class ActionFolder { None, System32, Program };
+
+struct ActionDef {
+  const wchar_t* name[2];         // "Aktionen"/code: English, German
+  const wchar_t* description[2];  // "Sprache"/code: English, German
+  ActionFolder folder;
+  const wchar_t* program;    // file name in that folder; nullptr for the black screen
+  const wchar_t* arguments;
+};
+
+// Indexed by the action code 0 to 6.
+extern const ActionDef kActions[kActionCount];
+
+}  // namespace tarnix

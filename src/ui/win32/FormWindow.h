@@ -1,0 +1,63 @@
+// The real window behind one form: its child controls, and its window
+// messages turned into the form's events, one handler per message.
+#pragma once
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "ui/Form.h"
+#include "ui/win32/GdiCache.h"
+
+namespace tarnix::ui {
+
+inline constexpr wchar_t kFormClass[] = L"TarnixForm";
+inline constexpr wchar_t kPictureClass[] = L"TarnixPicture";
+
+// Pixel rectangle of a control within its form.
+RECT PixelRect(const Control& c);
+
+struct FormWindow {
+  FormWindow(Form& f, GdiCache& g, HINSTANCE i) : form(f), gdi(g), instance(i) {}
+
+  Form& form;
+  GdiCache& gdi;
+  HINSTANCE instance;
+  HWND hwnd = nullptr;
+  std::map<Control*, HWND> children;
+  std::map<int, Control*> byId;
+  HWND toolTips = nullptr;
+  Control* pressed = nullptr;  // where the mouse went down
+  bool pressedOnForm = false;
+  bool destroying = false;
+
+  // The child id and timer id of a control; 0 when it has none.
+  int IdOf(const Control& c) const;
+
+  // Child controls (ChildControls.cpp).
+  void CreateControls();
+  void CreateChild(Control& c, int id);
+  void SyncChild(Control& c);
+  void SyncTimer(Control& c);
+  void SyncToolTip(Control& c);
+  // Controls that can take the focus now, in the design's tab order.
+  std::vector<HWND> TabOrder() const;
+  static LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+  // Messages (FormWindow.cpp).
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void OnPaint();
+  void OnMouse(UINT msg, WPARAM wp, LPARAM lp);
+  void OnCommand(WPARAM wp);
+  void OnTimer(WPARAM id);
+  void OnSize(WPARAM kind, LPARAM lp);
+  void OnMove(LPARAM lp);
+  LRESULT OnCtlColor(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMeasureItem(MEASUREITEMSTRUCT& mi);
+  LRESULT OnDrawItem(DRAWITEMSTRUCT& di);
+  void OnClose();
+  void OnDestroy();
+};
+
+}  // namespace tarnix::ui
