@@ -53,11 +53,7 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 }
 
 std::optional<int> ActionCodeFromText(const std::wstring& stored) {
-  const std::optional<double> value = ParseNumber(stored);
-  if (!value) return std::nullopt;
-  for (int code = 0; code <= kBlackScreen; ++code)
-    if (*value == code) return code;
-  return std::nullopt;
+  return WholeNumberIn(stored, 0, kBlackScreen);
 }
 
 }  // namespace tarnix

@@ -44,6 +44,14 @@ std::optional<double> ParseNumber(const std::wstring& text) {
   return value;
 }
 
+std::optional<int> WholeNumberIn(const std::wstring& text, int lo, int hi) {
+  const std::optional<double> value = ParseNumber(text);
+  if (!value) return std::nullopt;
+  for (int n = lo; n <= hi; ++n)
+    if (*value == n) return n;
+  return std::nullopt;
+}
+
 std::optional<int32_t> RoundToInt32(double value) {
   if (!std::isfinite(value)) return std::nullopt;
   const double rounded = std::nearbyint(value);  // default mode rounds ties to even

@@ -14,6 +14,10 @@ std::optional<double> ParseNumber(const std::wstring& text);
 // Rounds to the nearest integer, ties to even; nullopt outside the 32-bit range.
 std::optional<int32_t> RoundToInt32(double value);
 
+// The whole number lo to hi that a text names exactly ("3", " +3", "3.0",
+// ".3e1"); nullopt for anything else.
+std::optional<int> WholeNumberIn(const std::wstring& text, int lo, int hi);
+
 std::wstring Trim(const std::wstring& text);
 
 }  // namespace tarnix

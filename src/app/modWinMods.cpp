@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "app/Dispatch.h"
+#include "effects/modRegion.h"
 #include "platform/Platform.h"
 #include "settings/Actions.h"
 
@@ -60,6 +61,19 @@ bool DoHibernate(App& app) { return DoAction(app, 2); }
 bool DoStandBy(App& app) { return DoAction(app, 3); }
 bool DoLogOff(App& app) { return DoAction(app, 4); }
 bool DoLockWorkstation(App& app) { return DoAction(app, 5); }
+
+void ShapeFormToPicture(Platform& platform, ui::Control& picture, ui::Form& form) {
+  const ScreenSize screen = platform.ScreenPixels();
+  const float sw = float(ui::TwipsFromPixels(screen.width)), sh = float(ui::TwipsFromPixels(screen.height));
+  const float pw = float(picture.Width()), ph = float(picture.Height());
+  // The halves are taken separately; the window lands on whole twips, the
+  // fraction dropped, and the runtime turns those into pixels.
+  const float left = sw / 2 - pw / 2, top = sh / 2 - ph / 2;
+  form.Move(int(left), int(top), picture.Width(), picture.Height());
+  std::optional<Picture> pixels;
+  if (form.Host() && picture.Picture()) pixels = form.Host()->ReadPicture(picture.Picture());
+  form.SetWindowRegion(pixels ? RegionFromPicture(*pixels) : std::vector<ui::Rect>());
+}
 
 void EndProgram(App& app) {
   for (ui::Form* form : app.Forms()) form->Unload();

@@ -5,6 +5,11 @@
 namespace tarnix {
 
 class App;
+class Platform;
+namespace ui {
+class Control;
+class Form;
+}  // namespace ui
 
 struct Paths {
   std::wstring AppPath;  // program folder, ending in "\"
@@ -37,6 +42,10 @@ bool DoHibernate(App& app);
 bool DoStandBy(App& app);
 bool DoLogOff(App& app);
 bool DoLockWorkstation(App& app);
+
+// Centres the window on the screen, gives it the picture box's size and cuts
+// it to the picture's shape (RegionFromPicture).
+void ShapeFormToPicture(Platform& platform, ui::Control& picture, ui::Form& form);
 
 // Unloads the four windows in order and ends the process; never returns.
 [[noreturn]] void EndProgram(App& app);

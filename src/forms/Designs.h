@@ -6,4 +6,5 @@
 
 namespace tarnix {
 extern const ui::FormDesign kFrmMainDesign;
+extern const ui::FormDesign kFrmOptionenDesign;
 }  // namespace tarnix

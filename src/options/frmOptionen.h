@@ -1,3 +1,4 @@
+// The options dialog: which action the saver carries out, and the thunder option.
 #pragma once
 #include "ui/Form.h"
 
@@ -7,11 +8,23 @@ class App;
 
 class frmOptionen : public ui::Form {
  public:
-  explicit frmOptionen(App& app) : ui::Form(L"frmOptionen"), app_(app) {}
+  explicit frmOptionen(App& app);
+
+  void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
+  void Form_MouseMove(int button, int shift, float x, float y) override;
+
+  void cmbAktion_Click();
+  void cmbAktion_Change() { cmbAktion_Click(); }
+  void cmdOK_Click();
+  void lblAlpha_Click();
+  void chkAlpha_Click() {}
+  void chkAlpha_MouseMove();
+  void lblAlpha_MouseMove();
+  void imgVersch_MouseDown();
 
  protected:
   void Form_Load() override;
-  // Closing the window in any way ends the program.
+  // Closing the window in any way ends the program, without saving.
   void Form_QueryUnload(int& cancel, ui::UnloadMode mode) override;
   void Form_Unload(int& cancel) override;
 

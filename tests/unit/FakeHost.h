@@ -1,6 +1,8 @@
 // A window layer that keeps no windows: it records what the forms asked for.
 #pragma once
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "ui/Form.h"
@@ -12,6 +14,9 @@ class FakeHost : public ui::FormHost {
   std::map<int64_t, ui::Size> hostWindows;  // preview hosts that exist, with their client size
   std::vector<bool> topmostCalls;
   int created = 0, destroyed = 0;
+  int drags = 0, regionsApplied = 0;
+  // Pixels of a picture resource; unset: the host has none.
+  std::function<std::optional<Picture>(int)> pictures;
 
   void Create(ui::Form&) override { ++created; }
   void Destroy(ui::Form&) override { ++destroyed; }
@@ -23,6 +28,9 @@ class FakeHost : public ui::FormHost {
     return {std::min(width, wrap), 19 * std::max(1, (width + wrap - 1) / wrap)};
   }
   void SetTopmost(ui::Form&, bool topmost) override { topmostCalls.push_back(topmost); }
+  void ApplyRegion(ui::Form&) override { ++regionsApplied; }
+  void BeginDrag(ui::Form&) override { ++drags; }
+  std::optional<Picture> ReadPicture(int id) override { return pictures ? pictures(id) : std::nullopt; }
   bool EmbedInto(ui::Form& form, int64_t host) override {
     const auto it = hostWindows.find(host);
     if (it == hostWindows.end()) return false;

@@ -139,8 +139,9 @@ TEST(EndProgram, NestedCallsEndTheProcessWithoutUnloadingTwice) {
   p.platform.commandLine = L"C:\\WINDOWS\\Tarnix.scr /x";
   ASSERT_FALSE(p.Start());
   p.platform.events.clear();
-  // The options window's handlers call EndProgram from inside the outer call.
-  EXPECT_THROW(p.app.options.Show(), ProcessEnded);
+  // The options window's close handlers call EndProgram from inside the outer call.
+  p.app.options.Show();
+  EXPECT_THROW(p.app.options.cmdOK_Click(), ProcessEnded);
   const long cursorShows = std::count(p.platform.events.begin(), p.platform.events.end(), L"ShowCursor(true)");
   const long ends = std::count(p.platform.events.begin(), p.platform.events.end(), L"EndProcess");
   EXPECT_EQ(cursorShows, 1) << "the saver window is unloaded once";

@@ -73,6 +73,16 @@ void Win32Host::Create(Form& form) {
 }
 
 bool Win32Host::PreTranslate(MSG& msg) {
+  // Alt+F4 closes the form even when a child has the focus: Wine's combo box
+  // swallows every system key instead of passing it on as Windows' does.
+  if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
+    for (const auto& [form, w] : windows_) {
+      if (!IsChild(w->hwnd, msg.hwnd)) continue;
+      PostMessageW(w->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    }
+    return false;
+  }
   // Tab moves through the design's tab order. The dialog manager would skip
   // option buttons that are not chosen, which the designs do not want.
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;

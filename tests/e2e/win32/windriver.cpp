@@ -7,6 +7,8 @@
 //   windriver windows PID         the top-level windows of a process
 //   windriver focus HWND          the window with the keyboard focus in HWND's thread
 //   windriver cursor              whether the foreground thread shows the cursor
+//   windriver region HWND           the window's region, one "left top right bottom" line per rectangle
+//   windriver combo HWND            the items of the window's list, "*" before the selected one
 //   windriver clip-set TEXT | clip-get
 #include <windows.h>
 #include <shellapi.h>
@@ -15,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "TestHost.h"
 
@@ -68,6 +71,53 @@ BOOL CALLBACK EachTop(HWND h, LPARAM pid) {
   return TRUE;
 }
 
+void PrintUtf8Line(const wchar_t* prefix, const std::wstring& text) {
+  std::wstring line = std::wstring(prefix) + text;
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string utf8(bytes > 0 ? size_t(bytes - 1) : 0, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
+  std::printf("%s\n", utf8.c_str());
+}
+
+int Region(HWND h) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(h, rgn);
+  if (kind == ERROR) {
+    std::puts("region=none");
+    DeleteObject(rgn);
+    return 0;
+  }
+  const DWORD bytes = GetRegionData(rgn, 0, nullptr);
+  std::vector<char> buffer(bytes);
+  auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+  GetRegionData(rgn, bytes, data);
+  const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+  for (DWORD i = 0; i < data->rdh.nCount; ++i) std::printf("%ld %ld %ld %ld\n", r[i].left, r[i].top, r[i].right, r[i].bottom);
+  DeleteObject(rgn);
+  return 0;
+}
+
+BOOL CALLBACK FindCombo(HWND h, LPARAM out) {
+  wchar_t cls[64] = L"";
+  GetClassNameW(h, cls, 64);
+  if (_wcsicmp(cls, L"ComboBox") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(out) = h;
+  return FALSE;
+}
+
+int Combo(HWND parent) {
+  HWND combo = nullptr;
+  EnumChildWindows(parent, FindCombo, reinterpret_cast<LPARAM>(&combo));
+  if (!combo) return 1;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0), selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(size_t(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
+    text.resize(size_t(SendMessageW(combo, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
+    PrintUtf8Line(i == selected ? L"*" : L" ", text);
+  }
+  return 0;
+}
+
 }  // namespace
 
 int wmain() {
@@ -99,6 +149,8 @@ int wmain() {
     Describe(gti.hwndFocus, "focus");
     return 0;
   }
+  if (cmd == L"region" && argc == 3) return Region(HandleArg(argv[2]));
+  if (cmd == L"combo" && argc == 3) return Combo(HandleArg(argv[2]));
   if (cmd == L"cursor") {
     CURSORINFO ci = {};
     ci.cbSize = sizeof(ci);
