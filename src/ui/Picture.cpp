@@ -68,6 +68,15 @@ std::optional<Bitmap> ReadBmp(const std::vector<uint8_t>& b) {
   bmp.picture = Picture(width, height);
   for (int y = 0; y < height; ++y) {
     const size_t base = offset + row * size_t(rawHeight < 0 ? y : height - 1 - y);
+    if (bits == 8) {  // the masks: one palette index a byte, the common case kept tight
+      const uint8_t* in = b.data() + base;
+      Rgb* out = &bmp.picture.At(0, y);
+      for (int x = 0; x < width; ++x) {
+        if (in[x] >= bmp.palette.size()) return std::nullopt;
+        out[x] = bmp.palette[in[x]];
+      }
+      continue;
+    }
     for (int x = 0; x < width; ++x) {
       Rgb c;
       if (bits == 24 || bits == 32) {

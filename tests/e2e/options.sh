@@ -106,4 +106,9 @@ check "WM_CLOSE ends the program" ended_within "$SAVER_PID" 4000
 check "... without writing" test "$(settings_get Aktionen use)" = 2
 end_process "$SAVER_PID"
 
+# --- The program's fast region is exactly the per-run region of the masks ---
+run_win "$E2E_TESTBIN/regionbench.exe" --check
+check "regions built row by row equal the per-run regions (EqualRgn and GetRegionData) for every mask" \
+  test "$?$(printf '%s\n' "$E2E_OUT" | grep -c ' yes$')" = 03
+
 e2e_end
