@@ -68,15 +68,6 @@ std::optional<Bitmap> ReadBmp(const std::vector<uint8_t>& b) {
   bmp.picture = Picture(width, height);
   for (int y = 0; y < height; ++y) {
     const size_t base = offset + row * size_t(rawHeight < 0 ? y : height - 1 - y);
-    if (bits == 8) {  // the masks: one palette index a byte, the common case kept tight
-      const uint8_t* in = b.data() + base;
-      Rgb* out = &bmp.picture.At(0, y);
-      for (int x = 0; x < width; ++x) {
-        if (in[x] >= bmp.palette.size()) return std::nullopt;
-        out[x] = bmp.palette[in[x]];
-      }
-      continue;
-    }
     for (int x = 0; x < width; ++x) {
       Rgb c;
       if (bits == 24 || bits == 32) {
@@ -92,6 +83,22 @@ std::optional<Bitmap> ReadBmp(const std::vector<uint8_t>& b) {
     }
   }
   return bmp;
+}
+
+std::optional<Bitmap> ReadDib(const uint8_t* data, size_t size) {
+  if (!data || size < 40) return std::nullopt;
+  std::vector<uint8_t> file(14, 0);
+  file.insert(file.end(), data, data + size);
+  // The bits follow the header and the palette: the offset a file header would hold.
+  const uint32_t header = U32(file, 14);
+  const uint16_t bits = U16(file, 28);
+  uint32_t colours = U32(file, 46);
+  if (bits > 8) colours = 0;
+  else if (colours == 0 || colours > (1u << bits)) colours = 1u << bits;
+  file[0] = 'B';
+  file[1] = 'M';
+  for (int i = 0; i < 4; ++i) file[10 + i] = uint8_t((14 + header + colours * 4) >> (8 * i));
+  return ReadBmp(file);
 }
 
 std::vector<uint8_t> WriteBmp24(const Picture& p) {

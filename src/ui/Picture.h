@@ -1,6 +1,7 @@
 // A picture as the program's windows use it: pixels readable by coordinates,
 // read from and written to Windows bitmap files.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -39,6 +40,10 @@ struct Bitmap {
 // Reads an uncompressed bottom-up or top-down BMP of 1, 4, 8, 24 or 32 bits.
 // nullopt for anything malformed or truncated.
 std::optional<Bitmap> ReadBmp(const std::vector<uint8_t>& bytes);
+
+// Reads a packed DIB: a BMP without its 14-byte file header, as a bitmap
+// resource stores it.
+std::optional<Bitmap> ReadDib(const uint8_t* data, size_t size);
 
 std::vector<uint8_t> WriteBmp24(const Picture& picture);
 // Every pixel must be a palette colour (at most 256); throws otherwise.

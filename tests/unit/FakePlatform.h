@@ -1,5 +1,6 @@
 // A platform that records what the program asked of it; EndProcess throws.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,15 @@ struct FakeProcess {
   bool Start() {
     try {
       app.Start();
+    } catch (const ProcessEnded&) {
+      return true;
+    }
+    return false;
+  }
+  // Runs an input or handler; true when it ended the process.
+  static bool Ends(const std::function<void()>& action) {
+    try {
+      action();
     } catch (const ProcessEnded&) {
       return true;
     }

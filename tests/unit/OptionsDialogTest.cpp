@@ -19,14 +19,6 @@ struct Options : testing::FakeProcess {
   }
   // Starts the process as "/c" does; false if it ended.
   bool Open() { return !Start(); }
-  bool Ends(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const ProcessEnded&) {
-      return true;
-    }
-    return false;
-  }
   ui::Control& C(const wchar_t* name) { return dlg.C(name); }
 };
 
@@ -110,7 +102,6 @@ TEST(OptionsDialog, ClosingInAnyOtherWayEndsWithoutWriting) {
 }
 
 TEST(OptionsDialog, TheThunderLabelTogglesTheBox) {
-  Options o;
   for (const auto& [stored, clicks, expected] :
        std::vector<std::tuple<const wchar_t*, int, int>>{{L"0", 1, 1}, {L"0", 2, 0}, {L"1", 1, 0}, {L"2", 1, 0}}) {
     Options o2;

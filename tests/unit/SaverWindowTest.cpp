@@ -22,14 +22,6 @@ struct Saver : FakeProcess {
     platform.commandLine = L"\"C:\\WINDOWS\\Tarnix.scr\" " + arguments;
     return Start();
   }
-  bool Ends(const std::function<void()>& input) {
-    try {
-      input();
-    } catch (const ProcessEnded&) {
-      return true;
-    }
-    return false;
-  }
   int Count(const std::wstring& event) const {
     return int(std::count(platform.events.begin(), platform.events.end(), event));
   }

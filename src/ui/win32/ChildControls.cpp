@@ -19,6 +19,13 @@ RECT PixelRect(const Control& c) {
   return {l, t, l + PixelsFromTwips(c.Width()), t + PixelsFromTwips(c.Height())};
 }
 
+std::wstring WindowText(HWND hwnd) {
+  const int length = GetWindowTextLengthW(hwnd);
+  std::wstring text(size_t(length) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(hwnd, text.data(), length + 1)));
+  return text;
+}
+
 int FormWindow::IdOf(const Control& c) const {
   for (const auto& [id, ctl] : byId)
     if (ctl == &c) return id;
@@ -90,13 +97,9 @@ void FormWindow::SyncChild(Control& c) {
     case Kind::OptionButton:
       SendMessageW(h, BM_SETCHECK, WPARAM(c.Value()), 0);
       [[fallthrough]];
-    case Kind::CommandButton: {
-      const int length = GetWindowTextLengthW(h);
-      std::wstring current(size_t(length) + 1, L'\0');
-      current.resize(size_t(GetWindowTextW(h, current.data(), length + 1)));
-      if (c.Caption() != current) SetWindowTextW(h, c.Caption().c_str());
+    case Kind::CommandButton:
+      if (c.Caption() != WindowText(h)) SetWindowTextW(h, c.Caption().c_str());
       break;
-    }
     case Kind::ComboBox:
       if (SendMessageW(h, CB_GETCOUNT, 0, 0) != c.ListCount()) {
         SendMessageW(h, CB_RESETCONTENT, 0, 0);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <vector>
 
 #include "ui/Form.h"
@@ -13,6 +14,9 @@ namespace tarnix::ui {
 
 inline constexpr wchar_t kFormClass[] = L"TarnixForm";
 inline constexpr wchar_t kPictureClass[] = L"TarnixPicture";
+
+// A window's whole text, however long.
+std::wstring WindowText(HWND hwnd);
 
 // Pixel rectangle of a control within its form.
 RECT PixelRect(const Control& c);

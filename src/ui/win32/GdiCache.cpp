@@ -1,7 +1,6 @@
 #include "ui/win32/GdiCache.h"
 
 #include <cmath>
-#include <vector>
 
 namespace tarnix::ui {
 
@@ -55,24 +54,7 @@ std::optional<tarnix::Picture> GdiCache::Pixels(int id) const {
   HGLOBAL loaded = res ? LoadResource(instance_, res) : nullptr;
   const auto* data = static_cast<const uint8_t*>(loaded ? LockResource(loaded) : nullptr);
   const DWORD size = res ? SizeofResource(instance_, res) : 0;
-  if (!data || size < 40) return std::nullopt;
-  // A bitmap resource is a BMP file without its 14-byte file header; put one
-  // back so that the one BMP reader serves. The bits follow the header and palette.
-  const uint32_t header = uint32_t(data[0]) | uint32_t(data[1]) << 8 | uint32_t(data[2]) << 16 | uint32_t(data[3]) << 24;
-  const uint16_t bits = uint16_t(data[14] | data[15] << 8);
-  uint32_t colours = uint32_t(data[32]) | uint32_t(data[33]) << 8 | uint32_t(data[34]) << 16 | uint32_t(data[35]) << 24;
-  if (bits <= 8 && (colours == 0 || colours > (1u << bits))) colours = 1u << bits;
-  if (bits > 8) colours = 0;
-  const uint32_t offset = 14 + header + colours * 4;
-  std::vector<uint8_t> file(14 + size_t(size), 0);
-  file[0] = 'B';
-  file[1] = 'M';
-  for (int i = 0; i < 4; ++i) {
-    file[2 + i] = uint8_t(uint32_t(file.size()) >> (8 * i));
-    file[10 + i] = uint8_t(offset >> (8 * i));
-  }
-  std::copy(data, data + size, file.begin() + 14);
-  const std::optional<Bitmap> bmp = ReadBmp(file);
+  const std::optional<Bitmap> bmp = ReadDib(data, size);
   if (!bmp) return std::nullopt;
   return bmp->picture;
 }

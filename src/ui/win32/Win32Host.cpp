@@ -136,10 +136,7 @@ void Win32Host::SetVisible(Form& form, bool visible) {
 void Win32Host::FormChanged(Form& form) {
   FormWindow* w = Find(form);
   if (!w) return;
-  const int length = GetWindowTextLengthW(w->hwnd);
-  std::wstring current(size_t(length) + 1, L'\0');
-  current.resize(size_t(GetWindowTextW(w->hwnd, current.data(), length + 1)));
-  if (form.Caption() != current) SetWindowTextW(w->hwnd, form.Caption().c_str());
+  if (form.Caption() != WindowText(w->hwnd)) SetWindowTextW(w->hwnd, form.Caption().c_str());
   const bool maximized = IsZoomed(w->hwnd) != FALSE;
   const bool wantMaximized = form.GetWindowState() == WindowState::Maximized;
   if (maximized != wantMaximized) {

@@ -13,19 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "Utf8.h"
 #include "platform/VersionBlock.h"
 #include "settings/LanguageTables.h"
 #include "settings/win32/RegistrySettingsStore.h"
 
 namespace {
 
-void PrintUtf8(const std::wstring& text) {
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(bytes > 0 ? bytes - 1 : 0, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
-  std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-  std::fputs("\n", stdout);
-}
+using tarnix::testing::PrintUtf8;
 
 // Reads a value straight from the registry, to check what the store really wrote.
 bool RawValue(const std::wstring& section, const std::wstring& key, DWORD* type, std::wstring* value) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "TestHost.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -71,14 +72,6 @@ BOOL CALLBACK EachTop(HWND h, LPARAM pid) {
   return TRUE;
 }
 
-void PrintUtf8Line(const wchar_t* prefix, const std::wstring& text) {
-  std::wstring line = std::wstring(prefix) + text;
-  const int bytes = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(bytes > 0 ? size_t(bytes - 1) : 0, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), bytes, nullptr, nullptr);
-  std::printf("%s\n", utf8.c_str());
-}
-
 int Region(HWND h) {
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
   const int kind = GetWindowRgn(h, rgn);
@@ -113,7 +106,7 @@ int Combo(HWND parent) {
   for (LRESULT i = 0; i < count; ++i) {
     std::wstring text(size_t(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
     text.resize(size_t(SendMessageW(combo, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
-    PrintUtf8Line(i == selected ? L"*" : L" ", text);
+    tarnix::testing::PrintUtf8((i == selected ? L"*" : L" ") + text);
   }
   return 0;
 }
