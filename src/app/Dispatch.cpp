@@ -1,6 +1,7 @@
 #include "app/Dispatch.h"
 
 #include "app/Numeric.h"
+#include "platform/Platform.h"
 
 namespace tarnix {
 
@@ -54,6 +55,10 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 
 std::optional<int> ActionCodeFromText(const std::wstring& stored) {
   return WholeNumberIn(stored, 0, kBlackScreen);
+}
+
+bool ShouldRestartElevated(long osMajor, const Elevation& elevation) {
+  return osMajor >= 6 && !elevation.elevated && elevation.canElevate;
 }
 
 }  // namespace tarnix

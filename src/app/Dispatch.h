@@ -30,4 +30,10 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 // names none.
 std::optional<int> ActionCodeFromText(const std::wstring& stored);
 
+struct Elevation;
+// The setup writes the Windows folder, which needs administrator rights from
+// Windows 6 (Vista) on; the program asks for them only when it lacks them and
+// asking can give them.
+bool ShouldRestartElevated(long osMajor, const Elevation& elevation);
+
 }  // namespace tarnix

@@ -29,6 +29,11 @@ void frmMain::Form_Load() {
   const std::wstring arguments = ArgumentsFromCommandLine(platform.CommandLine());
   switch (ChooseMode(ExeNameFromPath(platform.ExePath()), arguments)) {
     case StartMode::Setup:
+      // Elevated, the same setup runs in a new process; declined, this one
+      // goes on and its install step reports the refused copy.
+      if (ShouldRestartElevated(platform.OsMajorVersion(), platform.QueryElevation()) &&
+          platform.RestartElevated(arguments))
+        platform.EndProcess(0);
       app_.setup.Show();
       Unload();
       return;

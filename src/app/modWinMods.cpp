@@ -62,6 +62,16 @@ bool DoStandBy(App& app) { return DoAction(app, 3); }
 bool DoLogOff(App& app) { return DoAction(app, 4); }
 bool DoLockWorkstation(App& app) { return DoAction(app, 5); }
 
+ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab) {
+  return {paths.WinPath + L"system32\\rundll32.exe", L"shell32.dll,Control_RunDLL desk.cpl,," + std::to_wstring(tab)};
+}
+
+bool OpenDisplayProperties(App& app, int& tab) {
+  if (tab < 0 || tab > 3) tab = 3;
+  const ActionCommand cmd = DisplayPropertiesCommand(app.paths, tab);
+  return app.platform.RunCommand(cmd.program, cmd.CommandLine(), kShowMinimized);
+}
+
 void ShapeFormToPicture(Platform& platform, ui::Control& picture, ui::Form& form) {
   const ScreenSize screen = platform.ScreenPixels();
   const float sw = float(ui::TwipsFromPixels(screen.width)), sh = float(ui::TwipsFromPixels(screen.height));

@@ -7,4 +7,5 @@
 namespace tarnix {
 extern const ui::FormDesign kFrmMainDesign;
 extern const ui::FormDesign kFrmOptionenDesign;
+extern const ui::FormDesign kFrmSetupDesign;
 }  // namespace tarnix

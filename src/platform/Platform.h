@@ -21,8 +21,16 @@ struct ScreenSize {
   int width = 0, height = 0;  // pixels
 };
 
+// Whether the process holds administrator rights, and whether asking for them
+// (a "runas" start) would give them.
+struct Elevation {
+  bool elevated = true;
+  bool canElevate = false;
+};
+
 inline constexpr int kShowMinimized = 2;   // SW_SHOWMINIMIZED
 inline constexpr unsigned kMbIconExclamation = 0x30;
+inline constexpr unsigned kMbIconError = 0x10;
 
 class Platform {
  public:
@@ -47,6 +55,10 @@ class Platform {
   // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.
   virtual bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                                  const std::wstring& value) = 0;
+  virtual Elevation QueryElevation() = 0;
+  // Starts this program again with arguments, asking for administrator rights;
+  // false when the user declines or the start fails.
+  virtual bool RestartElevated(const std::wstring& arguments) = 0;
 };
 
 }  // namespace tarnix

@@ -78,6 +78,10 @@ void Control::SetValue(int value) {
   value_ = value;
   if (design_.kind == Kind::OptionButton && value) form_.OptionClicked(*this);
   Changed();
+  // A box's change of value is its click, whoever made it: a handler setting
+  // it runs the same handler as the user's click.
+  const bool clicks = design_.kind == Kind::CheckBox || (design_.kind == Kind::OptionButton && value);
+  if (clicks) form_.Control_Event(*this, Event::Click, {});
 }
 
 void Control::SetForeColor(uint32_t color) {

@@ -1,5 +1,6 @@
 // A platform that records what the program asked of it; EndProcess throws.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,9 +18,12 @@ class FakePlatform : public Platform {
   std::wstring winDir = L"C:\\WINDOWS";
   long osMajor = 5;
   bool canStart = true;
-  bool canCopy = true;
+  size_t copiesAllowed = SIZE_MAX;  // copies after this many are refused
   bool canWriteProfile = true;
   ScreenSize screen{1024, 768};
+  Elevation elevation{};   // elevated, as XP and Wine are
+  bool elevationAccepted = true;
+  std::vector<std::wstring> elevatedRestarts;  // their arguments
 
   struct Run { std::wstring program, commandLine; int show; };
   struct Message { std::wstring text; unsigned style; std::wstring title; };
@@ -60,12 +64,19 @@ class FakePlatform : public Platform {
   bool CopyFileTo(const std::wstring& from, const std::wstring& to) override {
     events.push_back(L"CopyFile");
     copies.push_back({from, to});
-    return canCopy;
+    return copies.size() <= copiesAllowed;
   }
   bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value) override {
     events.push_back(L"WriteProfile");
     profile.push_back(section + L"/" + key + L"=" + value);
     return canWriteProfile;
+  }
+  Elevation QueryElevation() override { return elevation; }
+  bool RestartElevated(const std::wstring& arguments) override {
+    events.push_back(L"RestartElevated");
+    if (!elevationAccepted) return false;
+    elevatedRestarts.push_back(arguments);
+    return true;
   }
   int ShowCursor(bool show) override {
     events.push_back(show ? L"ShowCursor(true)" : L"ShowCursor(false)");

@@ -159,6 +159,9 @@ TEST(FormModel, OptionButtonsOfOneArrayAreAGroup) {
   f.C(L"optSprache", 1).SetValue(1);
   EXPECT_EQ(f.C(L"optSprache", 0).Value(), 0);
   EXPECT_EQ(f.C(L"optSprache", 1).Value(), 1);
+  f.C(L"optSprache", 1).SetValue(1);
+  // Choosing one raises its Click, once; the one it replaces raises none.
+  EXPECT_EQ(f.events, (std::vector<std::wstring>{L"optSprache.Click", L"optSprache.Click"}));
 }
 
 TEST(FormModel, AutosizedLabelsFollowTheirCaption) {
@@ -192,13 +195,18 @@ TEST(FormModel, ListSelectionRaisesClick) {
 TEST(FormModel, CheckBoxValuesStayWithinTheirRange) {
   const ControlDesign check[] = {{.name = L"chkAlpha", .kind = Kind::CheckBox, .value = 1}};
   const FormDesign d = {.name = L"frmCheck", .controls = check, .controlCount = 1};
-  Form f(d);
+  struct Clicks : Form {
+    using Form::Form;
+    int clicks = 0;
+    void Control_Event(Control&, Event e, const MouseArgs&) override { clicks += e == Event::Click; }
+  } f(d);
   f.Load();
   EXPECT_EQ(f.C(L"chkAlpha").Value(), 1);
   f.C(L"chkAlpha").SetValue(2);
   EXPECT_EQ(f.C(L"chkAlpha").Value(), 2) << "grey";
   f.C(L"chkAlpha").SetValue(5);
   EXPECT_EQ(f.C(L"chkAlpha").Value(), 2);
+  EXPECT_EQ(f.clicks, 1) << "a change of value is a click; no change, none";
 }
 
 TEST(FormModel, ReloadingStartsFromTheDesignAgain) {

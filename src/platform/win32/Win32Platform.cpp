@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -89,6 +90,55 @@ bool Win32Platform::CopyFileTo(const std::wstring& from, const std::wstring& to)
 bool Win32Platform::WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                                       const std::wstring& value) {
   return ::WriteProfileStringW(section.c_str(), key.c_str(), value.c_str()) != FALSE;
+}
+
+namespace {
+// Whether User Account Control is switched on: only then does a "runas"
+// start give a standard process administrator rights.
+bool UacEnabled() {
+  HKEY raw = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies\\System", 0,
+                    KEY_QUERY_VALUE, &raw) != ERROR_SUCCESS)
+    return false;
+  win32::UniqueKey key(raw);
+  DWORD value = 0, size = sizeof(value), type = 0;
+  if (RegQueryValueExW(key.get(), L"EnableLUA", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return false;
+  return value != 0;
+}
+}  // namespace
+
+Elevation Win32Platform::QueryElevation() {
+  HANDLE raw = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &raw)) return {};
+  win32::UniqueHandle token(raw);
+  // Windows before Vista knows neither query: every process has the rights its user has.
+  TOKEN_ELEVATION elevation{};
+  DWORD size = 0;
+  if (!GetTokenInformation(token.get(), TokenElevation, &elevation, sizeof(elevation), &size)) return {};
+  TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
+  if (!GetTokenInformation(token.get(), TokenElevationType, &type, sizeof(type), &size))
+    type = TokenElevationTypeDefault;
+  Elevation e;
+  e.elevated = elevation.TokenIsElevated != 0;
+  // A filtered administrator has a full token behind the consent prompt; a
+  // standard user gets the credentials prompt, but only while UAC is on.
+  e.canElevate = !e.elevated && (type == TokenElevationTypeLimited || UacEnabled());
+  return e;
+}
+
+bool Win32Platform::RestartElevated(const std::wstring& arguments) {
+  const std::wstring exe = ExePath();
+  SHELLEXECUTEINFOW info = {};
+  info.cbSize = sizeof(info);
+  info.fMask = SEE_MASK_NOASYNC;
+  info.lpVerb = L"runas";
+  info.lpFile = exe.c_str();
+  info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExW(&info) != FALSE;
 }
 
 }  // namespace tarnix

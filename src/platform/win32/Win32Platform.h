@@ -21,6 +21,8 @@ class Win32Platform : public Platform {
   bool CopyFileTo(const std::wstring& from, const std::wstring& to) override;
   bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                          const std::wstring& value) override;
+  Elevation QueryElevation() override;
+  bool RestartElevated(const std::wstring& arguments) override;
 };
 
 }  // namespace tarnix

@@ -100,7 +100,7 @@ void FormWindow::OnPaint() {
         }
       } else if (c.GetKind() == Kind::Label) {
         win32::Selected sel(dc.get(), gdi.FontFor(c.GetFont()));
-        SetTextColor(dc.get(), c.ForeColor() == kDefaultColor ? RGB(0, 0, 0) : c.ForeColor());
+        SetTextColor(dc.get(), c.ForeColor() == kDefaultColor ? GetSysColor(COLOR_BTNTEXT) : c.ForeColor());
         const UINT flags = DT_NOPREFIX | (c.Design().centered ? DT_CENTER : DT_LEFT) |
                            (c.Design().wordWrap ? DT_WORDBREAK : DT_SINGLELINE);
         DrawTextW(dc.get(), c.Caption().c_str(), -1, &r, flags);
@@ -168,16 +168,10 @@ void FormWindow::OnCommand(WPARAM wp) {
       if (code == BN_CLICKED) form.Control_Event(c, Event::Click, {});
       break;
     case Kind::CheckBox:
-      if (code == BN_CLICKED) {
-        c.SetValue(c.Value() == 0 ? 1 : 0);
-        form.Control_Event(c, Event::Click, {});
-      }
+      if (code == BN_CLICKED) c.SetValue(c.Value() == 0 ? 1 : 0);  // raises the Click
       break;
     case Kind::OptionButton:
-      if (code == BN_CLICKED) {
-        c.SetValue(1);
-        form.Control_Event(c, Event::Click, {});
-      }
+      if (code == BN_CLICKED) c.SetValue(1);  // raises the Click when it was not chosen yet
       break;
     case Kind::ComboBox:
       if (code == CBN_SELCHANGE) {

@@ -1,5 +1,7 @@
 #include "ui/win32/Win32Host.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "ui/win32/LayeredAlpha.h"
@@ -73,6 +75,21 @@ void Win32Host::Create(Form& form) {
 }
 
 bool Win32Host::PreTranslate(MSG& msg) {
+  // Windowed controls get their mouse moves from the queue: a box's hover
+  // handler runs as a label's does, and the box still sees the message.
+  if (msg.message == WM_MOUSEMOVE) {
+    for (const auto& [form, w] : windows_) {
+      if (GetParent(msg.hwnd) != w->hwnd) continue;
+      for (const auto& [c, h] : w->children) {
+        if (h != msg.hwnd) continue;
+        MouseArgs args{(msg.wParam & MK_LBUTTON) ? 1 : 0, 0, float(GET_X_LPARAM(msg.lParam)) * kTwipsPerPixel,
+                       float(GET_Y_LPARAM(msg.lParam)) * kTwipsPerPixel};
+        w->form.Control_Event(*c, Event::MouseMove, args);
+        return false;
+      }
+    }
+    return false;
+  }
   // Alt+F4 closes the form even when a child has the focus: Wine's combo box
   // swallows every system key instead of passing it on as Windows' does.
   if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {

@@ -1,0 +1,374 @@
+// The setup wizard against the form model and a fake platform: its pages, the
+// language choice, the install and action steps, their failures and the end.
+#include <gtest/gtest.h>
+
+#include "FakeHost.h"
+#include "FakePlatform.h"
+#include "app/Dispatch.h"
+#include "settings/LanguageTables.h"
+
+namespace tarnix {
+namespace {
+
+constexpr int kEnglish = 0, kGerman = 1;
+
+struct Wizard : testing::FakeProcess {
+  testing::FakeHost host;
+  frmSetup& wiz = app.setup;
+  Wizard() {
+    app.SetHost(&host);
+    host.pictures = [](int) { return ReadBmp(ReadFileBytes(TARNIX_ART_DIR "/skin_mask.bmp"))->picture; };
+    platform.exePath = L"D:\\Downloads\\SETUP_Tarnix.exe";
+    platform.commandLine = L"\"D:\\Downloads\\SETUP_Tarnix.exe\"";
+    platform.winDir = L"C:\\WINDOWS";
+  }
+  bool Open() { return !Start(); }
+  ui::Control& C(const wchar_t* name, int index = -1) { return wiz.C(name, index); }
+  bool Shown(const wchar_t* name, int index = -1) { return C(name, index).Visible(); }
+  // The user clicks a language label, then ">>" on the language and install pages.
+  void ToInstallPage(int language) {
+    wiz.Control_Event(C(L"lblOpt", language), ui::Event::Click, {});
+    wiz.cmdOK_Click();
+  }
+  void ToActionPage(int language) {
+    ToInstallPage(language);
+    wiz.cmdOK_Click();
+  }
+  std::vector<std::wstring> WritesSince(size_t before) const {
+    return {settings.Writes().begin() + long(before), settings.Writes().end()};
+  }
+};
+
+TEST(SetupWizard, OpensOnTheLanguagePageCutToTheSkin) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  EXPECT_TRUE(s.wiz.IsVisible());
+  EXPECT_FALSE(s.app.main.IsLoaded()) << "the saver window was unloaded";
+  EXPECT_EQ(s.wiz.WizardPage(), 0);
+  EXPECT_EQ(s.wiz.Caption(), L"     Tarnix: Setup");
+  EXPECT_EQ(s.C(L"lblVer").Caption(), L"2.6");
+  EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Width()), 440);
+  EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Height()), 249);
+  EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Left()), 292);
+  ASSERT_FALSE(s.wiz.WindowRegion().empty());
+  EXPECT_EQ(s.C(L"lblInfo", 0).Caption(), L"Select a langugage.");
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"W\u00e4hlen Sie eine Sprache.");
+  for (int i : {0, 1}) EXPECT_TRUE(s.Shown(L"lblOpt", i) && s.Shown(L"imgOPt", i));
+  EXPECT_TRUE(s.Shown(L"chkAlpha") && s.Shown(L"lblAlpha"));
+  EXPECT_EQ(s.C(L"chkAlpha").Value(), 0);
+  EXPECT_FALSE(s.Shown(L"cmbAktion"));
+  EXPECT_FALSE(s.C(L"cmdOK").Enabled()) << "no language chosen yet";
+  EXPECT_TRUE(s.C(L"cmdR\u00fcck").Enabled());
+  // What must stay out of sight lies wholly beyond the cut window.
+  for (const auto& [name, index] : std::vector<std::pair<const wchar_t*, int>>{
+           {L"picDesign", -1}, {L"imgSp", 0}, {L"imgSp", 1}, {L"imgSp", 2}, {L"imgSp", 3},
+           {L"optSprache", 0}, {L"optSprache", 1}, {L"lblAktion", -1}}) {
+    const ui::Control& c = s.C(name, index);
+    EXPECT_TRUE(ui::PixelsFromTwips(c.Left()) >= 440 || ui::PixelsFromTwips(c.Top()) >= 249)
+        << ::testing::PrintToString(std::wstring(name)) << index;
+  }
+}
+
+TEST(SetupWizard, TheLanguageCanBeChosenBackAndForth) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  const int selectedGerman = s.C(L"imgSp", 1).Picture(), unselectedEnglish = s.C(L"imgSp", 2).Picture();
+  s.wiz.Control_Event(s.C(L"imgOPt", kGerman), ui::Event::Click, {});  // the picture forwards like the label
+  EXPECT_TRUE(s.C(L"cmdOK").Enabled());
+  EXPECT_EQ(s.wiz.ChosenLanguage(), Language::German);
+  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Blitz-Effekt");
+  EXPECT_EQ(s.C(L"imgOPt", kGerman).Picture(), selectedGerman);
+  EXPECT_EQ(s.C(L"imgOPt", kEnglish).Picture(), unselectedEnglish);
+  s.wiz.Control_Event(s.C(L"lblOpt", kEnglish), ui::Event::Click, {});
+  EXPECT_EQ(s.wiz.ChosenLanguage(), Language::English);
+  EXPECT_EQ(s.C(L"optSprache", kGerman).Value(), 0) << "one choice at a time";
+  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Thunder-Effect");
+  EXPECT_EQ(s.C(L"imgOPt", kEnglish).Picture(), s.C(L"imgSp", 0).Picture());
+  EXPECT_EQ(s.C(L"imgOPt", kGerman).Picture(), s.C(L"imgSp", 3).Picture());
+}
+
+TEST(SetupWizard, HoverColoursFollowThePointer) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  auto colours = [&] {
+    return std::vector<uint32_t>{s.C(L"lblOpt", 0).ForeColor(), s.C(L"lblOpt", 1).ForeColor(),
+                                 s.C(L"lblAlpha").ForeColor()};
+  };
+  const uint32_t hi = ui::Rgb(192, 64, 0), no = 0;
+  s.wiz.Control_Event(s.C(L"imgOPt", 0), ui::Event::MouseMove, {});
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{hi, no, no}));
+  s.wiz.Control_Event(s.C(L"imgOPt", 1), ui::Event::MouseMove, {});
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{no, hi, no})) << "straight from one picture to the other";
+  s.wiz.Control_Event(s.C(L"lblAlpha"), ui::Event::MouseMove, {});
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, hi}));
+  s.wiz.Control_Event(s.C(L"lblOpt", 0), ui::Event::MouseMove, {});
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{hi, no, hi})) << "a label lights only itself";
+  s.wiz.Form_MouseMove(0, 0, 10, 10);
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, no}));
+  s.wiz.Control_Event(s.C(L"chkAlpha"), ui::Event::MouseMove, {});
+  EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, hi}));
+}
+
+TEST(SetupWizard, ForwardAndBackKeepTheLanguage) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToInstallPage(kEnglish);
+  EXPECT_EQ(s.wiz.WizardPage(), 1);
+  EXPECT_FALSE(s.Shown(L"lblInfo", 0));
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"Click on the right button to install the screen saver.");
+  for (int i : {0, 1})
+    EXPECT_FALSE(s.Shown(L"lblOpt", i) || s.Shown(L"imgOPt", i) || s.Shown(L"optSprache", i));
+  EXPECT_TRUE(s.Shown(L"chkAlpha") && s.Shown(L"lblAlpha"));
+  EXPECT_EQ(s.C(L"cmdOK").Caption(), L">>");
+  EXPECT_TRUE(s.C(L"cmdOK").Enabled());
+  EXPECT_TRUE(s.platform.copies.empty() && s.settings.Writes().empty()) << "nothing happens on this step";
+
+  s.wiz.cmdRück_Click();
+  EXPECT_EQ(s.wiz.WizardPage(), 0);
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"W\u00e4hlen Sie eine Sprache.");
+  EXPECT_TRUE(s.Shown(L"lblInfo", 0) && s.Shown(L"lblInfo", 1));
+  for (int i : {0, 1}) EXPECT_TRUE(s.Shown(L"lblOpt", i) && s.Shown(L"imgOPt", i));
+  EXPECT_EQ(s.wiz.ChosenLanguage(), Language::English);
+  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Thunder-Effect");
+  EXPECT_TRUE(s.C(L"cmdOK").Enabled()) << "\">>\" works again at once";
+
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"Click on the right button to install the screen saver.");
+}
+
+TEST(SetupWizard, CancellingOnTheLanguagePageWritesAndCopiesNothing) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.wiz.Control_Event(s.C(L"lblOpt", kGerman), ui::Event::Click, {});
+  EXPECT_TRUE(s.Ends([&] { s.wiz.cmdRück_Click(); }));
+  EXPECT_TRUE(s.platform.copies.empty());
+  EXPECT_TRUE(s.settings.Writes().empty());
+  EXPECT_TRUE(s.platform.profile.empty());
+}
+
+TEST(SetupWizard, ClosingOnAnyPageEndsTheProgram) {
+  for (int page = 0; page < 3; ++page) {
+    Wizard s;
+    ASSERT_TRUE(s.Open());
+    if (page == 1) s.ToInstallPage(kEnglish);
+    if (page == 2) s.ToActionPage(kEnglish);
+    EXPECT_TRUE(s.Ends([&] { s.wiz.Unload(ui::UnloadMode::FormControlMenu); })) << "page " << page;
+    EXPECT_TRUE(s.platform.profile.empty());
+  }
+}
+
+TEST(InstallStep, CopiesBothFilesThenWritesTheTablesAndShowsTheActionPage) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.wiz.lblAlpha_Click();  // thunder on: kept, but hidden with its label
+  s.ToActionPage(kGerman);
+  ASSERT_EQ(s.platform.copies.size(), 2u);
+  EXPECT_EQ(s.platform.copies[0].from, L"D:\\Downloads\\SETUP_Tarnix.exe");
+  EXPECT_EQ(s.platform.copies[0].to, L"C:\\WINDOWS\\Tarnix.scr");
+  EXPECT_EQ(s.platform.copies[1].from, L"D:\\Downloads\\stb.drl");
+  EXPECT_EQ(s.platform.copies[1].to, L"C:\\WINDOWS\\stb.exe");
+  // The tables in their order, as the settings module writes them for German.
+  MemorySettingsStore expected;
+  WriteLanguageTables(expected, Language::German);
+  EXPECT_EQ(s.settings.Writes(), expected.Writes());
+  ui::Control& list = s.C(L"cmbAktion");
+  ASSERT_EQ(list.ListCount(), 7);
+  EXPECT_EQ(list.List(0), L"Herunterfahren");
+  EXPECT_EQ(list.List(6), L"Schwarzer Bildschirm");
+  EXPECT_EQ(list.ListIndex(), 6);
+  EXPECT_TRUE(list.Visible());
+  EXPECT_EQ(s.wiz.WizardPage(), 2);
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+            L"Der Bildschirmschoner wurde installiert. Welche Aktion soll beim Start des Bildschirmschoners "
+            L"durchgef\u00fchrt werden?");
+  EXPECT_EQ(s.C(L"cmdOK").Caption(), L"Speichern");
+  EXPECT_FALSE(s.Shown(L"cmdR\u00fcck"));
+  EXPECT_FALSE(s.Shown(L"chkAlpha") || s.Shown(L"lblAlpha"));
+  EXPECT_EQ(s.C(L"chkAlpha").Value(), 1);
+  EXPECT_FALSE(s.app.blitz.IsVisible()) << "the thunder window is hidden";
+  EXPECT_TRUE(s.platform.profile.empty()) << "the profile waits for the action page";
+}
+
+TEST(InstallStep, TheListShowsWhatTheStoreHoldsAfterTheWrite) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kEnglish);
+  std::vector<std::wstring> names;
+  for (int i = 0; i < s.C(L"cmbAktion").ListCount(); ++i) names.push_back(s.C(L"cmbAktion").List(i));
+  EXPECT_EQ(names, (std::vector<std::wstring>{L"Turn Off", L"Restart", L"Hibernate", L"Stand By", L"Log Off",
+                                              L"Switch User", L"Black Screen"}));
+  EXPECT_EQ(s.C(L"cmdOK").Caption(), L"Save");
+}
+
+TEST(InstallStep, AFailedCopyShowsTheMessageLeavesTheStoreAndEnds) {
+  struct Case { int failingCopy; int language; const wchar_t* text; const wchar_t* title; };
+  for (const Case c : {Case{1, kEnglish, L"The Screen Saver could not be installed successfully. Setup will end.",
+                            L"Setup-Error"},
+                       Case{2, kGerman, L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.",
+                            L"Setup-Fehler"}}) {
+    Wizard s;
+    s.settings.SaveSetting(L"Aktionen", L"6", L"old");
+    ASSERT_TRUE(s.Open());
+    s.ToInstallPage(c.language);
+    const size_t before = s.settings.Writes().size();
+    s.platform.copiesAllowed = size_t(c.failingCopy - 1);
+    const bool ended = s.Ends([&] { s.wiz.cmdOK_Click(); });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(s.platform.copies.size(), size_t(c.failingCopy));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].text, c.text);
+    EXPECT_EQ(s.platform.messages[0].title, c.title);
+    EXPECT_EQ(s.platform.messages[0].style, 16u);
+    EXPECT_EQ(s.WritesSince(before).size(), 0u) << "the store is as it was";
+    EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"6", L""), L"old");
+    EXPECT_TRUE(s.platform.profile.empty());
+    EXPECT_EQ(s.platform.events.back(), L"EndProcess");
+  }
+}
+
+TEST(InstallStep, ARefusedSettingsWriteTakesTheSamePath) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToInstallPage(kEnglish);
+  s.settings.RefuseWrites(true);
+  EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); }));
+  ASSERT_EQ(s.platform.messages.size(), 1u);
+  EXPECT_EQ(s.platform.messages[0].title, L"Setup-Error");
+  EXPECT_TRUE(s.platform.profile.empty());
+}
+
+TEST(InstallStep, ASetupWithAnotherExtensionIsNotFoundByTheFirstCopy) {
+  Wizard s;
+  s.platform.exePath = L"D:\\Downloads\\setup.scr";
+  ASSERT_TRUE(s.Open());
+  s.ToInstallPage(kEnglish);
+  s.wiz.cmdOK_Click();  // the fake copies anything; the source names the file that is not there
+  EXPECT_EQ(s.platform.copies[0].from, L"D:\\Downloads\\setup.exe");
+}
+
+TEST(ActionStep, StoresTheChoiceActivatesTheSaverAndShowsTheCompletionText) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kEnglish);
+  s.C(L"cmbAktion").SetListIndex(1);
+  const size_t before = s.settings.Writes().size();
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.WritesSince(before), (std::vector<std::wstring>{L"Aktionen/Use=1"}));
+  EXPECT_EQ(s.platform.profile, (std::vector<std::wstring>{L"Desktop/SCRNSAVE.EXE=C:\\WINDOWS\\Tarnix.scr",
+                                                           L"Desktop/ScreenSaveActive=1"}));
+  EXPECT_FALSE(s.Shown(L"cmbAktion"));
+  EXPECT_TRUE(s.C(L"tmrEnd").Enabled());
+  EXPECT_EQ(s.C(L"tmrEnd").Interval(), 1500);
+  EXPECT_FALSE(s.C(L"cmdOK").Enabled());
+  EXPECT_FALSE(s.C(L"cmdR\u00fcck").Enabled());
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+            L"Free Program!\rAuthor: Pellhorn Software\rVersion: 2.6.0\r"
+            L"Screen Saver has beeb successfully installed. \rSetup will end now.");
+  EXPECT_TRUE(s.platform.runs.empty()) << "the control panel waits for the timer";
+}
+
+TEST(ActionStep, TheGermanCompletionTextAndTheUntouchedDefault) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kGerman);
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"use", L""), L"6") << "the preselected black screen";
+  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+            L"Kostenloses Programm!\rAutor: Pellhorn Software\rVersion: 2.6.0\r"
+            L"Die Installation wurde erfolgreich abgeschlossen.\rSetup wird jetzt beendet.");
+}
+
+TEST(ActionStep, ARefusedWriteOfTheChoiceEndsWithTheMessageBeforeTheProfile) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kGerman);
+  s.settings.RefuseWrites(true);
+  EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); }));
+  ASSERT_EQ(s.platform.messages.size(), 1u);
+  EXPECT_EQ(s.platform.messages[0].title, L"Setup-Fehler");
+  EXPECT_TRUE(s.platform.profile.empty());
+}
+
+TEST(EndTimer, FiresOnceOpensTheScreenSaverPageAndEnds) {
+  Wizard s;
+  s.platform.winDir = L"C:\\Win Dir";
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kEnglish);
+  s.wiz.cmdOK_Click();
+  EXPECT_TRUE(s.Ends([&] { s.wiz.Control_Event(s.C(L"tmrEnd"), ui::Event::Timer, {}); }));
+  ASSERT_EQ(s.platform.runs.size(), 1u);
+  EXPECT_EQ(s.platform.runs[0].program, L"C:\\Win Dir\\system32\\rundll32.exe");
+  EXPECT_EQ(s.platform.runs[0].commandLine,
+            L"\"C:\\Win Dir\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL desk.cpl,,1");
+  EXPECT_EQ(s.platform.runs[0].show, 2);
+  EXPECT_EQ(s.platform.events.back(), L"EndProcess");
+}
+
+TEST(EndTimer, AControlPanelThatCannotStartLeavesTheTextUntilTheUserCloses) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kEnglish);
+  s.wiz.cmdOK_Click();
+  s.platform.canStart = false;
+  EXPECT_FALSE(s.Ends([&] { s.wiz.Control_Event(s.C(L"tmrEnd"), ui::Event::Timer, {}); }));
+  EXPECT_FALSE(s.C(L"tmrEnd").Enabled()) << "it fires once";
+  EXPECT_NE(s.C(L"lblInfo", 1).Caption().find(L"Setup will end now."), std::wstring::npos);
+  EXPECT_TRUE(s.Ends([&] { s.wiz.Unload(ui::UnloadMode::FormControlMenu); }));
+}
+
+TEST(OpenDisplayProperties, ClampsTheTabInTheCallersVariable) {
+  for (const auto& [given, opened] : std::vector<std::pair<int, int>>{{-1, 3}, {0, 0}, {3, 3}, {5, 3}}) {
+    testing::FakeProcess p;
+    p.app.paths.WinPath = L"C:\\WINDOWS\\";
+    int tab = given;
+    EXPECT_TRUE(OpenDisplayProperties(p.app, tab));
+    EXPECT_EQ(tab, opened);
+    ASSERT_EQ(p.platform.runs.size(), 1u);
+    EXPECT_EQ(p.platform.runs[0].commandLine, L"\"C:\\WINDOWS\\system32\\rundll32.exe\" "
+                                              L"shell32.dll,Control_RunDLL desk.cpl,," + std::to_wstring(opened));
+  }
+  testing::FakeProcess p;
+  p.platform.canStart = false;
+  int tab = 1;
+  EXPECT_FALSE(OpenDisplayProperties(p.app, tab));
+}
+
+TEST(Elevation, OnlyAVistaSetupWithoutRightsThatCanGetThemAsks) {
+  EXPECT_TRUE(ShouldRestartElevated(6, {.elevated = false, .canElevate = true}));
+  EXPECT_TRUE(ShouldRestartElevated(10, {.elevated = false, .canElevate = true}));
+  EXPECT_FALSE(ShouldRestartElevated(5, {.elevated = false, .canElevate = true})) << "XP has no UAC";
+  EXPECT_FALSE(ShouldRestartElevated(6, {.elevated = true, .canElevate = false}));
+  EXPECT_FALSE(ShouldRestartElevated(6, {.elevated = false, .canElevate = false})) << "UAC off: asking would loop";
+}
+
+TEST(Elevation, TheSetupRestartsElevatedWithItsArgumentsAndEnds) {
+  Wizard s;
+  s.platform.osMajor = 6;
+  s.platform.elevation = {.elevated = false, .canElevate = true};
+  s.platform.commandLine = L"\"D:\\Downloads\\SETUP_Tarnix.exe\" /x y";
+  EXPECT_FALSE(s.Open()) << "this process ends";
+  EXPECT_EQ(s.platform.elevatedRestarts, (std::vector<std::wstring>{L"/x y"}));
+  EXPECT_FALSE(s.wiz.IsLoaded());
+}
+
+TEST(Elevation, DeclinedTheWizardRunsAsItIs) {
+  Wizard s;
+  s.platform.osMajor = 6;
+  s.platform.elevation = {.elevated = false, .canElevate = true};
+  s.platform.elevationAccepted = false;
+  ASSERT_TRUE(s.Open());
+  EXPECT_TRUE(s.wiz.IsVisible());
+}
+
+TEST(Elevation, TheInstalledSaverNeverAsks) {
+  testing::FakeProcess p;
+  p.platform.osMajor = 6;
+  p.platform.elevation = {.elevated = false, .canElevate = true};
+  p.platform.commandLine = L"C:\\WINDOWS\\Tarnix.scr /x";
+  p.Start();
+  EXPECT_TRUE(p.platform.elevatedRestarts.empty());
+  EXPECT_EQ(std::count(p.platform.events.begin(), p.platform.events.end(), L"RestartElevated"), 0);
+}
+
+}  // namespace
+}  // namespace tarnix
