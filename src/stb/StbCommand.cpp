@@ -1,0 +1,42 @@
+#include "stb/StbCommand.h"
+
+namespace tarnix::stb {
+
+namespace {
+const wchar_t kUsage[] =
+    L"stb puts the computer to sleep for the Tarnix screen saver.\r\n\r\n"
+    L"stb /h\tHibernate: the computer saves its work to disk and turns off.\r\n"
+    L"stb /s\tStand by: the computer sleeps and wakes on a key press.";
+
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+}  // namespace
+
+std::optional<PowerRequest> ParseArguments(const std::wstring& arguments) {
+  size_t begin = 0, end = arguments.size();
+  while (begin < end && IsBlank(arguments[begin])) ++begin;
+  while (end > begin && IsBlank(arguments[end - 1])) --end;
+  if (end - begin != 2 || arguments[begin] != L'/') return std::nullopt;
+  switch (arguments[begin + 1]) {
+    case L'h':
+    case L'H': return PowerRequest::Hibernate;
+    case L's':
+    case L'S': return PowerRequest::StandBy;
+    default: return std::nullopt;
+  }
+}
+
+int Run(const std::wstring& arguments, PowerControl& power) {
+  const std::optional<PowerRequest> request = ParseArguments(arguments);
+  if (!request) {
+    power.ShowMessage(kUsage, false);
+    return kExitUsage;
+  }
+  // Without the privilege the request below fails and says why.
+  power.EnableShutdownPrivilege();
+  if (power.Suspend(*request)) return kExitDone;
+  const std::wstring what = *request == PowerRequest::Hibernate ? L"hibernate" : L"go into stand-by";
+  power.ShowMessage(L"The computer could not " + what + L".\r\n\r\n" + power.LastErrorText(), true);
+  return kExitRefused;
+}
+
+}  // namespace tarnix::stb
