@@ -1,7 +1,10 @@
 // Test helper run under Wine: reads and writes the program's settings through
 // the program's own registry store, and reads the program's version block.
 //   tarnixctl set SECTION KEY VALUE | get SECTION KEY | clear
-//   tarnixctl roundtrip english|german
+//   tarnixctl roundtrip english|german   writes the tables, then checks them
+//   tarnixctl tables english|german      checks what the store holds against a table
+//   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY   the Windows profile
+//   tarnixctl hold FILE                  holds a file open without sharing until killed
 //   tarnixctl version EXE
 //   tarnixctl waitpid PID MS | kill PID
 #include <windows.h>
@@ -36,8 +39,9 @@ bool RawValue(const std::wstring& section, const std::wstring& key, DWORD* type,
   return rc == ERROR_SUCCESS;
 }
 
-int RoundTrip(tarnix::Language language) {
-  tarnix::WriteLanguageTables(*std::make_unique<tarnix::RegistrySettingsStore>(), language);
+// Compares every entry the setup writes with the language's table, through the
+// store and straight from the registry.
+int CheckTables(tarnix::Language language) {
   const tarnix::LanguageTable& t = tarnix::TableFor(language);
   struct Entry { std::wstring section, key, expected; };
   std::vector<Entry> entries;
@@ -67,8 +71,17 @@ int RoundTrip(tarnix::Language language) {
       PrintUtf8(got);
     }
   }
-  std::printf("roundtrip: %zu values, %d mismatches\n", entries.size(), failures);
+  std::printf("tables: %zu values, %d mismatches\n", entries.size(), failures);
   return failures == 0 ? 0 : 1;
+}
+
+int RoundTrip(tarnix::Language language) {
+  tarnix::WriteLanguageTables(*std::make_unique<tarnix::RegistrySettingsStore>(), language);
+  return CheckTables(language);
+}
+
+tarnix::Language LanguageArg(const wchar_t* s) {
+  return std::wstring(s) == L"german" ? tarnix::Language::German : tarnix::Language::English;
 }
 
 int Version(const wchar_t* exe) {
@@ -104,8 +117,22 @@ int wmain() {
     SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix");
     return 0;
   }
-  if (cmd == L"roundtrip" && argc == 3)
-    return RoundTrip(std::wstring(argv[2]) == L"german" ? tarnix::Language::German : tarnix::Language::English);
+  if (cmd == L"roundtrip" && argc == 3) return RoundTrip(LanguageArg(argv[2]));
+  if (cmd == L"tables" && argc == 3) return CheckTables(LanguageArg(argv[2]));
+  if (cmd == L"profile-get" && argc == 4) {
+    wchar_t value[1024] = L"";
+    GetProfileStringW(argv[2], argv[3], L"<missing>", value, 1024);
+    PrintUtf8(value);
+    return 0;
+  }
+  if (cmd == L"profile-delete" && argc == 4) return WriteProfileStringW(argv[2], argv[3], nullptr) ? 0 : 1;
+  if (cmd == L"hold" && argc == 3) {  // opens a file without sharing until killed
+    HANDLE f = CreateFileW(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) { std::puts("cannot open"); return 1; }
+    std::puts("held");
+    std::fflush(stdout);
+    Sleep(INFINITE);
+  }
   if (cmd == L"version" && argc == 3) return Version(argv[2]);
   if (cmd == L"waitpid" && argc == 4) {
     HANDLE p = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
@@ -120,6 +147,6 @@ int wmain() {
     if (p) { TerminateProcess(p, 99); CloseHandle(p); }
     return 0;
   }
-  std::fputs("usage: tarnixctl set|get|clear|roundtrip|version|waitpid|kill ...\n", stderr);
+  std::fputs("usage: tarnixctl set|get|clear|roundtrip|tables|profile-get|profile-delete|hold|version|waitpid|kill ...\n", stderr);
   return 2;
 }

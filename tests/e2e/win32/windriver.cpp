@@ -33,11 +33,11 @@ void Describe(HWND h, const char* kind) {
   GetClassNameW(h, cls, 128);
   GetWindowTextW(h, title, 256);
   const LONG style = GetWindowLongW(h, GWL_STYLE), ex = GetWindowLongW(h, GWL_EXSTYLE);
-  std::printf("%s=%lu pid=%lu x=%ld y=%ld w=%ld h=%ld visible=%d topmost=%d child=%d popup=%d caption=%d toolwindow=%d appwindow=%d class=%ls title=%ls\n",
+  std::printf("%s=%lu pid=%lu x=%ld y=%ld w=%ld h=%ld visible=%d topmost=%d child=%d popup=%d caption=%d toolwindow=%d appwindow=%d enabled=%d class=%ls title=%ls\n",
               kind, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(h)), pid, r.left, r.top, r.right - r.left,
               r.bottom - r.top, IsWindowVisible(h) ? 1 : 0, (ex & WS_EX_TOPMOST) ? 1 : 0, (style & WS_CHILD) ? 1 : 0,
               (style & WS_POPUP) ? 1 : 0, (style & WS_CAPTION) == WS_CAPTION ? 1 : 0, (ex & WS_EX_TOOLWINDOW) ? 1 : 0,
-              (ex & WS_EX_APPWINDOW) ? 1 : 0, cls, title);
+              (ex & WS_EX_APPWINDOW) ? 1 : 0, IsWindowEnabled(h) ? 1 : 0, cls, title);
 }
 
 int Host(int w, int h, const wchar_t* outFile) {

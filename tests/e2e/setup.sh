@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# The setup wizard under Wine, driven by real clicks: complete English and German
+# installs from a downloads folder into a fake Windows folder, the activation and
+# the control panel started from that folder's system32, the failures with their
+# messages, cancelling, and the installed saver working afterwards.
+. "$(dirname "$0")/lib.sh"
+e2e_begin
+
+title="     Tarnix: Setup"
+export TARNIX_RECORD_LOG TARNIX_RECORD_EXE=1
+TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
+
+# A downloads folder with the setup (and stb.drl unless "nostb"), a planted
+# rundll32.exe beside it, and a Windows folder whose system tools are recorders.
+world() {  # world NAME [nostb]
+  root="$E2E_WORK/$1"; dl="$root/Downloads"; win="$root/WINDOWS"
+  mkdir -p "$dl" "$win/system32"
+  cp "$E2E_DIST/SETUP_Tarnix.exe" "$dl/"
+  [ "${2:-}" = nostb ] || cp "$E2E_DIST/stb.drl" "$dl/"
+  for f in "$dl/rundll32.exe" "$win/system32/rundll32.exe" "$win/system32/shutdown.exe"; do
+    cp "$E2E_TESTBIN/recorder.exe" "$f"
+  done
+  : > "$E2E_WORK/record.log"
+  run_win "$E2E_TESTBIN/tarnixctl.exe" clear
+  run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop SCRNSAVE.EXE
+  run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop ScreenSaveActive
+}
+
+# Starts the setup with WinDir = $1 and waits for the wizard: its window in
+# $FORM, its place in $X $Y, the process in $SETUP_PID.
+start_setup() {
+  xdotool mousemove 900 700
+  run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$1")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
+  SETUP_PID=${E2E_OUT#pid=}
+  local i d=""
+  for i in $(seq 40); do
+    driver windows-titled "$title"
+    d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+    [ -n "$d" ] && break
+    sleep 0.2
+  done
+  FORM=$(field window "$d"); X=$(field x "$d"); Y=$(field y "$d")
+  [ -n "$d" ]
+}
+# Clicks a point of the wizard, in its own pixels.
+click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
+english_label() { click 255 136; }
+german_picture() { click 150 197; }
+forward() { click 383 219; }
+back() { click 55 221; }
+# The wizard's buttons as windriver describes them.
+buttons() { driver children "$FORM"; printf '%s\n' "$E2E_OUT" | grep 'class=Button'; }
+setting() { settings_get "$@"; }
+profile() { run_win "$E2E_TESTBIN/tarnixctl.exe" profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
+same_file() { cmp -s "$1" "$2"; }
+shot() { convert "$(screenshot "$1")" -crop "440x249+$X+$Y" +repage "$E2E_BUILD/screenshots/$1.png"; }
+# Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
+message_box() {
+  local i d=""
+  for i in $(seq 40); do
+    driver windows-titled "$1"
+    d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+    [ -n "$d" ] && break
+    sleep 0.2
+  done
+  BOX=$(field window "$d")
+  [ -n "$BOX" ] || return 1
+  driver children "$BOX"
+  BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
+}
+
+# A whole install: LANGUAGE english|german, picking action CODE from the list.
+install() {  # install LANGUAGE CODE PRESELECTED_NAME
+  local lang=$1 code=$2
+  world "$lang"
+  check "$lang: the wizard opens on the language page" start_setup "$win"
+  check "$lang: >> is disabled until a language is chosen" grep -q 'enabled=0 class=Button title=>>$' <<<"$(buttons)"
+  if [ "$lang" = english ]; then english_label; else german_picture; fi
+  shot "setup-$lang-1-language"
+  forward
+  shot "setup-$lang-2-install"
+  check "$lang: nothing is copied before the install page's >>" test ! -e "$win/Tarnix.scr"
+  forward
+  check "$lang: Tarnix.scr is the setup program, byte for byte" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
+  check "$lang: stb.exe is stb.drl, byte for byte" same_file "$win/stb.exe" "$dl/stb.drl"
+  run_win "$E2E_TESTBIN/tarnixctl.exe" tables "$lang"
+  check "$lang: every settings entry holds the $lang text ($E2E_OUT)" test $? -eq 0
+  driver combo "$FORM"; local items=$E2E_OUT
+  check "$lang: the list shows the seven names" test "$(printf '%s\n' "$items" | wc -l)" -eq 7
+  check "$lang: ... with the black screen selected" grep -q "^\*$3$" <<<"$items"
+  shot "setup-$lang-3-action"
+  click 195 167                       # opens the list below the box
+  click 150 $((189 + 19 * code))      # the item, 19 px apart
+  driver combo "$FORM"
+  check "$lang: the list shows the picked action" test "$(printf '%s\n' "$E2E_OUT" | grep -n '^\*' | cut -d: -f1)" = $((code + 1))
+  local i
+  check "$lang: \"Use\" is still unset before the save" test "$(setting Aktionen use)" = "<missing>"
+  : > "$E2E_WORK/record.log"
+  local t0 t1; t0=$(date +%s%N)
+  forward
+  shot "setup-$lang-4-done"          # the completion text, before the end timer fires
+  for i in $(seq 120); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.05; done
+  t1=$(date +%s%N)
+  check "$lang: \"Use\" is the chosen code" test "$(setting Aktionen use)" = "$code"
+  check "$lang: SCRNSAVE.EXE names the installed saver" test "$(profile SCRNSAVE.EXE)" = "$(winpath "$win/Tarnix.scr")"
+  check "$lang: the screen saver is active" test "$(profile ScreenSaveActive)" = 1
+  sleep 0.2
+  local log; log=$(tr -d '\r' <"$E2E_WORK/record.log")
+  local want; want="\"$(winpath "$win/system32/rundll32.exe")\" shell32.dll,Control_RunDLL desk.cpl,,1	show=2	exe=$(winpath "$win/system32/rundll32.exe")"
+  check "$lang: the control panel was started from the Windows folder's system32 ([$log])" \
+    test "${log,,}" = "${want,,}"
+  local ms=$(( (t1 - t0) / 1000000 ))
+  check "$lang: ... about 1.5 s after the save (${ms} ms)" test "$ms" -ge 1400 -a "$ms" -le 4000
+  check "$lang: the setup has ended" ended_within "$SETUP_PID" 4000
+}
+
+install english 1 "Black Screen"
+install german 4 "Schwarzer Bildschirm"
+
+# --- The installed saver works: /c in the chosen language, /s runs the chosen action ---
+start_saver "$win" /c
+for i in $(seq 30); do
+  driver windows-titled "     Tarnix: Optionen"; d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+  [ -n "$d" ] && break; sleep 0.2
+done
+driver combo "$(field window "$d")"
+check "the installed saver's options list the German names, Log Off chosen" \
+  test "$(printf '%s\n' "$E2E_OUT" | tr '\n' '|')" = \
+  " Herunterfahren| Neu Starten| Ruhezustand| Stand By|*Benutzer Abmelden| Benutzer wechseln| Schwarzer Bildschirm|"
+driver close "$(field window "$d")"
+ended_within "$SAVER_PID" 4000 || end_process "$SAVER_PID"
+: > "$E2E_WORK/record.log"
+run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$win/Tarnix.scr")" /s
+check "the installed saver's /s ended by itself ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
+for i in $(seq 40); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.05; done
+check "... having logged the user off through the recorder" \
+  grep -qi "^\"$(winpath "$win/system32/shutdown.exe" | sed 's/\\/\\\\/g')\" -l	show=2" "$E2E_WORK/record.log"
+
+# --- Without stb.drl: the English message, the store untouched, the end after OK ---
+world nostb nostb
+start_setup "$win"
+english_label; forward; forward
+check "without stb.drl: the English error box appears" message_box "Setup-Error"
+check "... with its exact text ($BOXTEXT)" test "$BOXTEXT" = "The Screen Saver could not be installed successfully. Setup will end."
+xdotool key Return
+check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
+check "... with the store unchanged" test "$(setting Aktionen 0)/$(setting Einstellungen Alpha)" = "<missing>/<missing>"
+check "... and the profile untouched" test "$(profile SCRNSAVE.EXE)" = "<missing>"
+
+# --- A Windows folder that does not exist: the German message ---
+world nowin
+start_setup "$root/NOWHERE"
+german_picture; forward; forward
+check "a missing Windows folder: the German error box appears" message_box "Setup-Fehler"
+check "... with its exact text ($BOXTEXT)" test "$BOXTEXT" = "Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet."
+xdotool key Return
+check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
+check "... the profile untouched" test "$(profile SCRNSAVE.EXE)" = "<missing>"
+
+# --- Tarnix.scr held open without sharing by another program ---
+world held
+printf 'old saver' > "$win/Tarnix.scr"
+wine "$E2E_TESTBIN/tarnixctl.exe" hold "$(winpath "$win/Tarnix.scr")" >"$E2E_WORK/hold.txt" 2>/dev/null </dev/null &
+holder=$!
+for i in $(seq 40); do grep -q held "$E2E_WORK/hold.txt" 2>/dev/null && break; sleep 0.1; done
+start_setup "$win"
+english_label; forward; forward
+check "a saver file in use: the error box appears" message_box "Setup-Error"
+xdotool key Return
+check "... the setup ends after OK" ended_within "$SETUP_PID" 4000
+check "... the file in use is left as it was" test "$(cat "$win/Tarnix.scr")" = "old saver"
+check "... the store and the profile untouched" test "$(setting Aktionen 0)/$(profile SCRNSAVE.EXE)" = "<missing>/<missing>"
+kill "$holder" 2>/dev/null
+
+# --- Back keeps the language; cancelling on the language page writes and copies nothing ---
+world cancel
+start_setup "$win"
+german_picture; forward; back
+shot setup-back
+check "back from the install page: >> stays enabled" grep -q 'enabled=1 class=Button title=>>$' <<<"$(buttons)"
+back
+check "<< on the language page ends the setup" ended_within "$SETUP_PID" 4000
+check "... having copied nothing" test -z "$(ls "$win" | grep -v system32)"
+check "... and written nothing" test "$(setting Aktionen 0)/$(profile SCRNSAVE.EXE)" = "<missing>/<missing>"
+
+e2e_end
