@@ -127,6 +127,19 @@ TEST(LanguageButtons, SizesCornersAndOrnament) {
   }
 }
 
+TEST(LanguageButtons, BlendIntoTheSkinWhereTheySit) {
+  const Bitmap skin = Load("skin.bmp");
+  for (int i = 0; i < 4; ++i) {
+    const Bitmap b = Load("sprache" + std::to_string(i) + ".bmp");
+    const int top = i % 2 == 0 ? 112 : 169;  // the wizard's upper and lower button, at x = 121
+    int differ = 0;
+    for (int y : {0, 1, 2, 3, 4, 5, 51, 52, 53, 54, 55})  // above and below the ornament
+      for (int x = 1; x < 205; ++x)
+        if (!(b.picture.At(x, y) == skin.picture.At(121 + x, top + y))) ++differ;
+    EXPECT_EQ(differ, 0) << "button " << i << " shows an edge against the skin";
+  }
+}
+
 TEST(OtherPictures, LogoAndRipples) {
   const Bitmap logo = Load("logo.bmp"), ripples = Load("ripples.bmp");
   EXPECT_EQ(logo.picture.Width(), 297);

@@ -79,7 +79,10 @@ PalettedPicture DrawSkin(const std::string& boldItalicFont, const std::string& c
 Picture DrawLanguageButton(int index) {
   static const Rgb corners[4] = {{255, 204, 87}, {248, 183, 78}, {255, 204, 87}, {245, 181, 77}};
   const bool selected = index < 2;
-  const Col base = FromRgb(corners[index]);
+  // The strip behind the ornament is the skin where the button sits, so that
+  // the picture shows no edge on the wizard.
+  const Outline o = MakeOutline();
+  const int left = 121, top = index % 2 == 0 ? 112 : 169;
   const Noise streaks(71 + index);
   Picture p(205, 56);
   auto inDisk = [](double x, double y, double cx, double cy, double r) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; };
@@ -107,7 +110,8 @@ Picture DrawLanguageButton(int index) {
   }
   for (int y = 0; y < 56; ++y)
     for (int x = 0; x < 205; ++x) {
-      Col c = Scale(base, 1.0 - 0.05 * y / 55.0 - 0.03 * x / 204.0);
+      const int level = int(std::lround(SkinTone(left + x, top + y, o) * (kLevels - 1)));
+      Col c = Ramp(double(level) / (kLevels - 1));
       const double cov = Cover(x, y, red);
       const Col ink = Scale(Col{206, 28, 20}, 0.78 + 0.22 * streaks.At(x / 7.0, y / 1.6));
       c = Mix(c, ink, cov);
