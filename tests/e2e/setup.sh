@@ -53,6 +53,7 @@ buttons() { driver children "$FORM"; printf '%s\n' "$E2E_OUT" | grep 'class=Butt
 setting() { settings_get "$@"; }
 profile() { run_win "$E2E_TESTBIN/tarnixctl.exe" profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 same_file() { cmp -s "$1" "$2"; }
+still_running_after() { ! ended_within "$SETUP_PID" "$1"; }
 shot() { convert "$(screenshot "$1")" -crop "440x249+$X+$Y" +repage "$E2E_BUILD/screenshots/$1.png"; }
 # Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
 message_box() {
@@ -171,6 +172,20 @@ check "... the setup ends after OK" ended_within "$SETUP_PID" 4000
 check "... the file in use is left as it was" test "$(cat "$win/Tarnix.scr")" = "old saver"
 check "... the store and the profile untouched" test "$(setting Aktionen 0)/$(profile SCRNSAVE.EXE)" = "<missing>/<missing>"
 kill "$holder" 2>/dev/null
+
+# --- No rundll32 in system32: the planted one beside the setup still never runs;
+#     the wizard stays on its completion text until it is closed ---
+world norundll
+rm "$win/system32/rundll32.exe"
+start_setup "$win"
+english_label; forward; forward; forward
+check "without the system's rundll32 the wizard stays open after its end timer" still_running_after 3000
+check "... having started nothing, not the rundll32.exe planted beside the setup" test ! -s "$E2E_WORK/record.log"
+driver children "$FORM"
+check "... on its completion text, both buttons disabled" \
+  test "$(printf '%s\n' "$E2E_OUT" | grep -c 'enabled=0 class=Button title=\(Save\|<<\)$')" = 2
+driver close "$FORM"
+check "closing it then ends the setup" ended_within "$SETUP_PID" 4000
 
 # --- Back keeps the language; cancelling on the language page writes and copies nothing ---
 world cancel

@@ -5,7 +5,7 @@
 //   tarnixctl tables english|german      checks what the store holds against a table
 //   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY   the Windows profile
 //   tarnixctl hold FILE                  holds a file open without sharing until killed
-//   tarnixctl version EXE
+//   tarnixctl version EXE | icons EXE
 //   tarnixctl waitpid PID MS | kill PID
 #include <windows.h>
 #include <shellapi.h>
@@ -84,6 +84,11 @@ tarnix::Language LanguageArg(const wchar_t* s) {
   return std::wstring(s) == L"german" ? tarnix::Language::German : tarnix::Language::English;
 }
 
+BOOL CALLBACK CountResource(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 int Version(const wchar_t* exe) {
   HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
   if (!module) { std::puts("cannot load"); return 1; }
@@ -134,6 +139,15 @@ int wmain() {
     Sleep(INFINITE);
   }
   if (cmd == L"version" && argc == 3) return Version(argv[2]);
+  if (cmd == L"icons" && argc == 3) {  // how many icon groups a program carries
+    HMODULE module = LoadLibraryExW(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) { std::puts("cannot load"); return 1; }
+    int groups = 0;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, CountResource,
+                       reinterpret_cast<LONG_PTR>(&groups));
+    std::printf("icons=%d\n", groups);
+    return 0;
+  }
   if (cmd == L"waitpid" && argc == 4) {
     HANDLE p = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
     if (!p) { std::puts("gone"); return 0; }
@@ -147,6 +161,6 @@ int wmain() {
     if (p) { TerminateProcess(p, 99); CloseHandle(p); }
     return 0;
   }
-  std::fputs("usage: tarnixctl set|get|clear|roundtrip|tables|profile-get|profile-delete|hold|version|waitpid|kill ...\n", stderr);
+  std::fputs("usage: tarnixctl set|get|clear|roundtrip|tables|profile-get|profile-delete|hold|version|icons|waitpid|kill ...\n", stderr);
   return 2;
 }

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The distribution as a user receives it: the archive holds exactly the setup
+# and stb.drl; stb.drl carries its own version block and icon, and answers a
+# command line it does not know with its usage and a non-zero exit.
+. "$(dirname "$0")/lib.sh"
+e2e_begin
+
+zip="$E2E_BUILD/dist/Tarnix-2.6.0.zip"
+check "the archive exists" test -f "$zip"
+list=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+check "it holds the setup and stb.drl, nothing else ($list)" test "$list" = "SETUP_Tarnix.exe stb.drl "
+mkdir -p "$E2E_WORK/unpacked"
+(cd "$E2E_WORK/unpacked" && cmake -E tar xf "$zip")
+check "... byte-equal to the built setup" cmp -s "$E2E_WORK/unpacked/SETUP_Tarnix.exe" "$E2E_BUILD/dist/SETUP_Tarnix.exe"
+check "... and to the built stb.drl" cmp -s "$E2E_WORK/unpacked/stb.drl" "$E2E_BUILD/dist/stb.drl"
+
+stb="$E2E_DIST/stb.drl"
+run_win "$E2E_TESTBIN/tarnixctl.exe" version "$(winpath "$stb")"
+check "stb.drl has its version block ($E2E_OUT)" test "$E2E_OUT" = "2.6.0 Pellhorn Software"
+run_win "$E2E_TESTBIN/tarnixctl.exe" icons "$(winpath "$stb")"
+check "... and an icon ($E2E_OUT)" test "$E2E_OUT" = "icons=1"
+
+# Never /h or /s: those would ask the machine to sleep.
+mkdir -p "$E2E_WORK/win"
+cp "$stb" "$E2E_WORK/win/stb.exe"
+for args in "" "/x" "-h"; do
+  wine "$E2E_TESTBIN/launch.exe" - 10000 "$(winpath "$E2E_WORK/win/stb.exe")" $args >"$E2E_WORK/stb.out" 2>/dev/null </dev/null &
+  launcher=$!
+  box=""
+  for i in $(seq 40); do
+    driver windows-titled stb
+    box=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  driver children "$(field window "$box")"
+  check "stb '$args' shows its usage" grep -q 'title=stb puts the computer to sleep' <<<"$E2E_OUT"
+  driver close "$(field window "$box")"
+  wait "$launcher"
+  check "... and exits with 2 after OK ($(tr -d '\r' <"$E2E_WORK/stb.out"))" test "$(tr -d '\r' <"$E2E_WORK/stb.out")" = "exit=2"
+done
+
+e2e_end
