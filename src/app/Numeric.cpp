@@ -1,5 +1,6 @@
 #include "app/Numeric.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cwctype>
 
@@ -45,11 +46,46 @@ std::optional<double> ParseNumber(const std::wstring& text) {
 }
 
 std::optional<int> WholeNumberIn(const std::wstring& text, int lo, int hi) {
-  const std::optional<double> value = ParseNumber(text);
-  if (!value) return std::nullopt;
-  for (int n = lo; n <= hi; ++n)
-    if (*value == n) return n;
-  return std::nullopt;
+  // Exact: the text's digits and exponent are compared as they stand, so that
+  // no rounding can turn 1e-400 into 0 or 2.9999999999999999 into 3.
+  const std::wstring s = Trim(text);
+  size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) negative = s[i++] == L'-';
+  std::string digits;  // integer and fraction digits, the point dropped
+  int64_t scale = 0;   // value = digits * 10^scale
+  while (i < s.size() && IsDigit(s[i])) digits += char(s[i++]);
+  if (i < s.size() && s[i] == L'.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) {
+      digits += char(s[i++]);
+      --scale;
+    }
+  }
+  if (digits.empty()) return std::nullopt;
+  if (i < s.size() && (s[i] == L'E' || s[i] == L'e' || s[i] == L'D' || s[i] == L'd')) {
+    ++i;
+    bool negativeExponent = false;
+    if (i < s.size() && (s[i] == L'+' || s[i] == L'-')) negativeExponent = s[i++] == L'-';
+    if (i == s.size() || !IsDigit(s[i])) return std::nullopt;
+    int64_t exponent = 0;
+    constexpr int64_t kSaturated = int64_t(1) << 40;  // far beyond any text's digit count
+    while (i < s.size() && IsDigit(s[i])) exponent = std::min(kSaturated, exponent * 10 + (s[i++] - L'0'));
+    scale += negativeExponent ? -exponent : exponent;
+  }
+  if (i != s.size()) return std::nullopt;
+  const size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return lo <= 0 && 0 <= hi ? std::optional<int>(0) : std::nullopt;
+  size_t last = digits.find_last_not_of('0');
+  scale += int64_t(digits.size() - 1 - last);
+  const std::string significant = digits.substr(first, last - first + 1);
+  // Whole only without a fraction; small only with few places.
+  if (scale < 0 || int64_t(significant.size()) + scale > 10) return std::nullopt;
+  int64_t value = std::stoll(significant);
+  for (int64_t k = 0; k < scale; ++k) value *= 10;
+  if (negative) value = -value;
+  if (value < lo || value > hi) return std::nullopt;
+  return int(value);
 }
 
 std::optional<int32_t> RoundToInt32(double value) {

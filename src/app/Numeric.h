@@ -15,7 +15,8 @@ std::optional<double> ParseNumber(const std::wstring& text);
 std::optional<int32_t> RoundToInt32(double value);
 
 // The whole number lo to hi that a text names exactly ("3", " +3", "3.0",
-// ".3e1"); nullopt for anything else.
+// ".3e1", "-0"), read as written with no floating point; nullopt for anything
+// else ("3.5", "1e-400", "2.9999999999999999", "").
 std::optional<int> WholeNumberIn(const std::wstring& text, int lo, int hi);
 
 std::wstring Trim(const std::wstring& text);

@@ -70,7 +70,7 @@ void frmMain::EnterBlackScreen() {
 }
 
 void frmMain::SetOnTop(bool value) {
-  if (Host()) Host()->SetTopmost(*this, value);
+  SetTopmost(value);
   onTop_ = value;
 }
 

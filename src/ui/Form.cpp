@@ -17,6 +17,7 @@ void Form::ResetToDesign() {
   width_ = design_->clientWidth;
   height_ = design_->clientHeight;
   left_ = top_ = 0;
+  placed_ = topmost_ = false;
   windowState_ = WindowState::Normal;
   region_.clear();
   opacity_ = -1;
@@ -75,11 +76,17 @@ void Form::SetCaption(const std::wstring& caption) {
 }
 
 void Form::Move(int left, int top, int width, int height) {
+  placed_ = true;
   left_ = left;
   top_ = top;
   if (width >= 0) width_ = width;
   if (height >= 0) height_ = height;
   if (host_ && loaded_) host_->FormChanged(*this);
+}
+
+void Form::SetTopmost(bool topmost) {
+  topmost_ = topmost;
+  if (host_ && loaded_) host_->SetTopmost(*this, topmost);
 }
 
 void Form::SetWindowRegion(std::vector<Rect> rects) {

@@ -48,6 +48,8 @@ class Form;
 class FormHost {
  public:
   virtual ~FormHost() = default;
+  // The form was loaded. A host may make its window later, when it is first
+  // needed (shown, embedded, a timer running), from the form's state then.
   virtual void Create(Form& form) = 0;
   virtual void Destroy(Form& form) = 0;
   virtual void SetVisible(Form& form, bool visible) = 0;
@@ -111,6 +113,11 @@ class Form {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void Move(int left, int top, int width = -1, int height = -1);
+  // True once the program has placed the window (Move); otherwise the
+  // platform picks its place when the window is made.
+  bool IsPlaced() const { return placed_; }
+  bool Topmost() const { return topmost_; }
+  void SetTopmost(bool topmost);
   WindowState GetWindowState() const { return windowState_; }
   void SetWindowState(WindowState state);
   // The window's shape in pixels of its own area; empty: its full rectangle.
@@ -173,6 +180,8 @@ class Form {
   bool touched_ = false;
   std::wstring caption_;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool placed_ = false;
+  bool topmost_ = false;
   WindowState windowState_ = WindowState::Normal;
   std::vector<Rect> region_;
   int opacity_ = -1;

@@ -64,6 +64,24 @@ TEST(StoredActionCode, ReadsTheTextAsANumber) {
   EXPECT_EQ(ActionCodeFromText(L"6"), 6);
   EXPECT_EQ(ActionCodeFromText(L"3.0"), 3);
   EXPECT_EQ(ActionCodeFromText(L"+2"), 2);
+  EXPECT_EQ(ActionCodeFromText(L"03"), 3);
+  EXPECT_EQ(ActionCodeFromText(L".3e1"), 3);
+  EXPECT_EQ(ActionCodeFromText(L"1e0"), 1);
+  EXPECT_EQ(ActionCodeFromText(L"-0"), 0);
+  EXPECT_EQ(ActionCodeFromText(L"600e-2"), 6);
+  EXPECT_EQ(ActionCodeFromText(L"0.000000000000000000000000000000000000000005e42"), 5);
+  EXPECT_EQ(ActionCodeFromText(L"4D0"), 4);
+  EXPECT_EQ(ActionCodeFromText(L"30e-1"), 3);
+}
+
+// A value that only rounds to a code is no code: a floating-point reading would
+// start a shutdown for 1e-400 and stand-by for 3.0000000000000001.
+TEST(StoredActionCode, NearlyWholeAndTinyNumbersNameNoAction) {
+  for (const wchar_t* text : {L"1e-400", L"0.1e-330", L"5.9999999999999999", L"3.0000000000000001",
+                              L"2.9999999999999999", L"1e-99999999999999999999", L"0.0000001",
+                              L"6.0000000000000000000000000000001", L"1e99999999999999999999", L"2147483648",
+                              L"-6", L"7e0"})
+    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << testing::PrintToString(std::wstring(text));
 }
 
 TEST(StoredActionCode, AnythingElseNamesNoAction) {

@@ -61,7 +61,10 @@ class Noise {
   }
 
  private:
-  double L(int x, int y) const { return table_[((x * 73856093) ^ (y * 19349663)) & 1023]; }
+  // Unsigned: the hash wraps around by design, which signed numbers may not.
+  double L(int x, int y) const {
+    return table_[((unsigned(x) * 73856093u) ^ (unsigned(y) * 19349663u)) & 1023u];
+  }
   double table_[1024];
 };
 

@@ -1,17 +1,20 @@
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <vector>
 
 #include "platform/VersionBlock.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Unique.h"
 
 namespace tarnix {
 
-void Win32Platform::InitCommonControls() { ::InitCommonControls(); }
+// The window host loads and initialises the common controls before it makes
+// its first window (EnsureCommonControls): a run that makes none, such as /a or
+// an action's command, never pays for loading them.
+void Win32Platform::InitCommonControls() {}
 
 std::wstring Win32Platform::ExePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
@@ -138,7 +141,10 @@ bool Win32Platform::RestartElevated(const std::wstring& arguments) {
   info.lpFile = exe.c_str();
   info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
   info.nShow = SW_SHOWNORMAL;
-  return ShellExecuteExW(&info) != FALSE;
+  // shell32 costs a start-up tens of milliseconds: only this rare path loads it.
+  using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
+  const auto shellExecuteEx = SystemFunctionAs<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
+  return shellExecuteEx && shellExecuteEx(&info) != FALSE;
 }
 
 }  // namespace tarnix

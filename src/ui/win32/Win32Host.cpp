@@ -4,16 +4,22 @@
 
 #include <algorithm>
 
+#include "platform/win32/SystemLibrary.h"
 #include "ui/win32/LayeredAlpha.h"
 #include "ui/win32/Region.h"
 
 namespace tarnix::ui {
 
-Win32Host::Win32Host(HINSTANCE instance) : instance_(instance), gdi_(instance) {
+Win32Host::Win32Host(HINSTANCE instance) : instance_(instance), gdi_(instance) {}
+
+void Win32Host::RegisterClasses() {
+  // Deferred to the first window: the cursor alone brings in the display driver.
+  if (classesRegistered_) return;
+  classesRegistered_ = true;
   WNDCLASSEXW wc = {};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = FormWindow::Proc;
-  wc.hInstance = instance;
+  wc.hInstance = instance_;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = kFormClass;
   RegisterClassExW(&wc);
@@ -40,8 +46,20 @@ HWND Win32Host::WindowOf(const Form& form) const {
 }
 
 void Win32Host::Create(Form& form) {
+  // A running timer needs its window at once; anything else waits until shown.
+  for (const auto& c : form.Controls())
+    if (c->GetKind() == Kind::Timer && c->Enabled() && c->Interval() > 0) {
+      Realize(form);
+      return;
+    }
+}
+
+FormWindow* Win32Host::Realize(Form& form) {
+  if (FormWindow* existing = Find(form)) return existing;
   const FormDesign* d = form.Design();
-  if (!d || Find(form)) return;
+  if (!d || !form.IsLoaded()) return nullptr;
+  EnsureCommonControls();
+  RegisterClasses();
   auto w = std::make_unique<FormWindow>(form, gdi_, instance_);
   const int width = PixelsFromTwips(form.Width()), height = PixelsFromTwips(form.Height());
   const DWORD ex = d->showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
@@ -49,17 +67,21 @@ void Win32Host::Create(Form& form) {
   // place, then turned into a frameless popup.
   HWND hwnd = CreateWindowExW(ex, kFormClass, form.Caption().c_str(), WS_OVERLAPPED | WS_CLIPCHILDREN,
                               CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance_, w.get());
-  if (!hwnd) return;
+  if (!hwnd) return nullptr;
   w->hwnd = hwnd;
   SetWindowLongW(hwnd, GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN);
   RECT rc;
   GetWindowRect(hwnd, &rc);
   int x = rc.left, y = rc.top;
-  if (d->startPosition == StartPosition::ScreenCenter) {
+  if (form.IsPlaced()) {
+    x = PixelsFromTwips(form.Left());
+    y = PixelsFromTwips(form.Top());
+  } else if (d->startPosition == StartPosition::ScreenCenter) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(hwnd, form.Topmost() ? HWND_TOPMOST : nullptr, x, y, width, height,
+               (form.Topmost() ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   if (d->icon) {
     HICON big = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(d->icon), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
@@ -70,8 +92,11 @@ void Win32Host::Create(Form& form) {
   }
   FormWindow& ref = *w;
   windows_[&form] = std::move(w);
-  form.HostPlaced(x, y, width, height);
+  if (!form.IsPlaced()) form.HostPlaced(x, y, width, height);
   ref.CreateControls();
+  if (!form.WindowRegion().empty()) ApplyRegion(form);
+  if (form.Opacity() >= 0) ApplyOpacity(form);
+  return &ref;
 }
 
 bool Win32Host::PreTranslate(MSG& msg) {
@@ -137,7 +162,7 @@ void Win32Host::Destroy(Form& form) {
 }
 
 void Win32Host::SetVisible(Form& form, bool visible) {
-  FormWindow* w = Find(form);
+  FormWindow* w = visible ? Realize(form) : Find(form);
   if (!w) return;
   if (!visible) {
     ShowWindow(w->hwnd, SW_HIDE);
@@ -166,7 +191,8 @@ void Win32Host::FormChanged(Form& form) {
 }
 
 void Win32Host::ControlChanged(Control& c) {
-  FormWindow* w = Find(c.Owner());
+  const bool timerStarts = c.GetKind() == Kind::Timer && c.Enabled() && c.Interval() > 0;
+  FormWindow* w = timerStarts ? Realize(c.Owner()) : Find(c.Owner());
   if (!w) return;
   if (c.GetKind() == Kind::Timer) {
     w->SyncTimer(c);
@@ -196,9 +222,10 @@ void Win32Host::BringToFront(Form& form) {
 }
 
 bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {
-  FormWindow* w = Find(form);
   HWND host = reinterpret_cast<HWND>(static_cast<intptr_t>(hostWindow));
-  if (!w || hostWindow == 0 || !IsWindow(host)) return false;
+  if (hostWindow == 0 || !IsWindow(host)) return false;
+  FormWindow* w = Realize(form);
+  if (!w) return false;
   RECT hostRect{};
   GetClientRect(host, &hostRect);
   // A child may not keep WS_POPUP: the two styles contradict each other.

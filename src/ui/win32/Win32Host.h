@@ -1,4 +1,6 @@
-// Renders the form model as real windows: one popup per form, windowless
+// Renders the form model as real windows: one popup per form, made when it
+// is first needed (so a run that shows nothing makes no window and loads no
+// common controls), windowless
 // labels and images painted by the form in stacking order, real child
 // controls for buttons, lists and boxes, and window messages turned into the
 // form's events (FormWindow).
@@ -51,8 +53,12 @@ class Win32Host : public FormHost {
 
  private:
   FormWindow* Find(const Form& form) const;
+  // The form's window, made now from the form's state if it has none yet.
+  FormWindow* Realize(Form& form);
+  void RegisterClasses();
 
   HINSTANCE instance_;
+  bool classesRegistered_ = false;
   GdiCache gdi_;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
 };
