@@ -4,6 +4,9 @@
 //   tarnixctl roundtrip english|german   writes the tables, then checks them
 //   tarnixctl tables english|german      checks what the store holds against a table
 //   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY   the Windows profile
+//   tarnixctl set-typed SECTION KEY dword|binary|multi VALUE | unset SECTION KEY
+//   tarnixctl set-repeated SECTION KEY CHAR COUNT TAIL   COUNT times CHAR, then TAIL
+//   tarnixctl hostile-texts              fills every shown text with huge or control-character values
 //   tarnixctl hold FILE                  holds a file open without sharing until killed
 //   tarnixctl version EXE | icons EXE
 //   tarnixctl waitpid PID MS | kill PID
@@ -80,6 +83,29 @@ int RoundTrip(tarnix::Language language) {
   return CheckTables(language);
 }
 
+// A settings value of another registry type than text, as another program might leave it.
+int SetTyped(const std::wstring& section, const std::wstring& name, const std::wstring& type, const std::wstring& value) {
+  HKEY key = nullptr;
+  const std::wstring path = L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix\\" + section;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+      ERROR_SUCCESS)
+    return 1;
+  LONG rc = ERROR_INVALID_PARAMETER;
+  if (type == L"dword") {
+    const DWORD v = wcstoul(value.c_str(), nullptr, 10);
+    rc = RegSetValueExW(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof(v));
+  } else if (type == L"binary") {
+    const std::string bytes(value.begin(), value.end());
+    rc = RegSetValueExW(key, name.c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
+  } else if (type == L"multi") {
+    const std::wstring multi = value + L'\0' + value + L'\0' + L'\0';
+    rc = RegSetValueExW(key, name.c_str(), 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(multi.data()),
+                        DWORD(multi.size() * sizeof(wchar_t)));
+  }
+  RegCloseKey(key);
+  return rc == ERROR_SUCCESS ? 0 : 1;
+}
+
 tarnix::Language LanguageArg(const wchar_t* s) {
   return std::wstring(s) == L"german" ? tarnix::Language::German : tarnix::Language::English;
 }
@@ -124,6 +150,30 @@ int wmain() {
   }
   if (cmd == L"roundtrip" && argc == 3) return RoundTrip(LanguageArg(argv[2]));
   if (cmd == L"tables" && argc == 3) return CheckTables(LanguageArg(argv[2]));
+  if (cmd == L"set-typed" && argc == 6) return SetTyped(argv[2], argv[3], argv[4], argv[5]);
+  if (cmd == L"set-repeated" && argc == 7) {  // SECTION KEY CHAR COUNT TAIL: too long for a command line
+    store.SaveSetting(argv[2], argv[3], std::wstring(size_t(_wtoi(argv[5])), argv[4][0]) + argv[6]);
+    return 0;
+  }
+  if (cmd == L"unset" && argc == 4) {
+    HKEY key = nullptr;
+    const std::wstring path = std::wstring(L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix\\") + argv[2];
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return 0;
+    RegDeleteValueW(key, argv[3]);
+    RegCloseKey(key);
+    return 0;
+  }
+  if (cmd == L"hostile-texts") {  // every text the dialogs show: huge or full of control characters
+    const std::wstring huge(100000, L'W'), control = L"a\r\nb\t\x01\x7f\x1b[31m\u202e\U0001F600\xffff";
+    for (int i = 0; i < 7; ++i) {
+      store.SaveSetting(L"Aktionen", std::to_wstring(i), i % 2 ? control : huge);
+      store.SaveSetting(L"Sprache", std::to_wstring(i), i % 2 ? huge : control);
+    }
+    for (const wchar_t* key : {L"Aktion", L"Speichern", L"Alpha", L"Beschreibung"})
+      store.SaveSetting(L"Sprache", key, key[0] == L'S' ? control : huge);
+    store.SaveSetting(L"Einstellungen", L"Alpha", huge);
+    return 0;
+  }
   if (cmd == L"profile-get" && argc == 4) {
     wchar_t value[1024] = L"";
     GetProfileStringW(argv[2], argv[3], L"<missing>", value, 1024);
