@@ -1,6 +1,7 @@
 // One process of the program: its services, its paths and its four windows.
 #pragma once
 #include <array>
+#include <optional>
 
 #include "app/modWinMods.h"
 #include "effects/frmBlitz.h"
@@ -22,6 +23,8 @@ class App {
   Platform& platform;
   SettingsStore& settings;
   Paths paths;
+  // Whether this is Windows 5 or later, once asked (modAlpha's Windows5OrLater).
+  std::optional<bool> windows5OrLater;
 
   frmMain main;
   frmOptionen options;

@@ -1,25 +1,34 @@
+// The thunder window: a lightning bolt cut from the ripple texture that
+// flickers in the top-right corner of the screen while the setup's thunder
+// box is ticked. It reacts to no input and has no unload handler.
 #pragma once
+#include <optional>
+
 #include "ui/Form.h"
 
 namespace tarnix {
 
 class App;
 
-// The thunder window; it has no unload handler.
 class frmBlitz : public ui::Form {
  public:
-  explicit frmBlitz(App& app) : ui::Form(L"frmBlitz"), app_(app) {}
+  explicit frmBlitz(App& app);
+
+  int AlphaLevel() const { return alphaLevel_; }
 
   // Enables or disables tmrAlpha(index), the rising (0) or falling (1) half of
   // the pulse; loads the window first, as naming a control does.
-  void SetPulseTimer(int index, bool enabled) {
-    Load();
-    for (const auto& c : Controls())
-      if (c->Name() == L"tmrAlpha" && c->Index() == index) c->SetEnabled(enabled);
-  }
+  void SetPulseTimer(int index, bool enabled);
+
+  void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
+  void tmrAlpha_Timer(int index);
+
+ protected:
+  void Form_Load() override;
 
  private:
-  [[maybe_unused]] App& app_;
+  App& app_;
+  int alphaLevel_ = 0;
 };
 
 }  // namespace tarnix

@@ -8,4 +8,5 @@ namespace tarnix {
 extern const ui::FormDesign kFrmMainDesign;
 extern const ui::FormDesign kFrmOptionenDesign;
 extern const ui::FormDesign kFrmSetupDesign;
+extern const ui::FormDesign kFrmBlitzDesign;
 }  // namespace tarnix

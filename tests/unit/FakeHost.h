@@ -14,7 +14,7 @@ class FakeHost : public ui::FormHost {
   std::map<int64_t, ui::Size> hostWindows;  // preview hosts that exist, with their client size
   std::vector<bool> topmostCalls;
   int created = 0, destroyed = 0;
-  int drags = 0, regionsApplied = 0;
+  int drags = 0, regionsApplied = 0, raised = 0;
   // Pixels of a picture resource; unset: the host has none.
   std::function<std::optional<Picture>(int)> pictures;
 
@@ -30,6 +30,7 @@ class FakeHost : public ui::FormHost {
   void SetTopmost(ui::Form&, bool topmost) override { topmostCalls.push_back(topmost); }
   void ApplyRegion(ui::Form&) override { ++regionsApplied; }
   void BeginDrag(ui::Form&) override { ++drags; }
+  void BringToFront(ui::Form&) override { ++raised; }
   std::optional<Picture> ReadPicture(int id) override { return pictures ? pictures(id) : std::nullopt; }
   bool EmbedInto(ui::Form& form, int64_t host) override {
     const auto it = hostWindows.find(host);

@@ -43,7 +43,10 @@ class FakePlatform : public Platform {
   std::wstring Environment(const std::wstring& name) override {
     return name == L"WinDir" ? winDir : std::wstring();
   }
-  long OsMajorVersion() override { return osMajor; }
+  long OsMajorVersion() override {
+    events.push_back(L"OsMajorVersion");
+    return osMajor;
+  }
   void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override {
     messages.push_back({text, style, title});
     events.push_back(L"Message");

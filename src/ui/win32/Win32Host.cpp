@@ -217,8 +217,14 @@ void Win32Host::SetTopmost(Form& form, bool topmost) {
 }
 
 void Win32Host::BringToFront(Form& form) {
-  if (FormWindow* w = Find(form))
-    SetWindowPos(w->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  FormWindow* w = Find(form);
+  if (!w) return;
+  // Raising costs a redraw on Windows: only when a shown window is above it.
+  for (HWND above = GetWindow(w->hwnd, GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+    if (IsWindowVisible(above) && !(GetWindowLongW(above, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+      SetWindowPos(w->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      return;
+    }
 }
 
 bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {

@@ -9,6 +9,8 @@
 //   windriver cursor              whether the foreground thread shows the cursor
 //   windriver region HWND           the window's region, one "left top right bottom" line per rectangle
 //   windriver combo HWND            the items of the window's list, "*" before the selected one
+//   windriver alpha HWND N MS       the extended style, then N samples of the layered alpha MS apart
+//   windriver above A B             whether window A lies above window B
 //   windriver clip-set TEXT | clip-get
 #include <windows.h>
 #include <shellapi.h>
@@ -144,6 +146,25 @@ int wmain() {
   }
   if (cmd == L"region" && argc == 3) return Region(HandleArg(argv[2]));
   if (cmd == L"combo" && argc == 3) return Combo(HandleArg(argv[2]));
+  if (cmd == L"alpha" && argc == 5) {  // alpha HWND SAMPLES MS: the layered alpha, sampled
+    HWND h = HandleArg(argv[2]);
+    std::printf("exstyle=%08lx\n", static_cast<unsigned long>(GetWindowLongW(h, GWL_EXSTYLE)));
+    for (int i = 0; i < _wtoi(argv[3]); ++i) {
+      BYTE alpha = 0;
+      DWORD flags = 0;
+      if (GetLayeredWindowAttributes(h, nullptr, &alpha, &flags) && (flags & LWA_ALPHA)) std::printf("%u\n", alpha);
+      else std::puts("none");
+      Sleep(DWORD(_wtoi(argv[4])));
+    }
+    return 0;
+  }
+  if (cmd == L"above" && argc == 4) {  // above A B: whether window A lies above window B
+    HWND a = HandleArg(argv[2]);
+    for (HWND h = GetWindow(HandleArg(argv[3]), GW_HWNDPREV); h; h = GetWindow(h, GW_HWNDPREV))
+      if (h == a) { std::puts("yes"); return 0; }
+    std::puts("no");
+    return 1;
+  }
   if (cmd == L"cursor") {
     CURSORINFO ci = {};
     ci.cbSize = sizeof(ci);
