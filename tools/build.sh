@@ -12,8 +12,11 @@ cmake -S "$root" -B "$build/native" -DTARNIX_BUILD_DIR="$build" >/dev/null
 cmake --build "$build/native" -j "$jobs"
 cmake -S "$root" -B "$build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DTARNIX_DIST_DIR="$build/dist" >/dev/null
-cmake --build "$build/win32" -j "$jobs"
-if [ "$(bash "$root/tools/wine-arch.sh")" = win64 ]; then
+arch=$(bash "$root/tools/wine-arch.sh")
+# Where the tests run the 64-bit build, the 32-bit one is only the distribution.
+if [ "$arch" = win64 ]; then cmake --build "$build/win32" -j "$jobs" --target dist_zip
+else cmake --build "$build/win32" -j "$jobs"; fi
+if [ "$arch" = win64 ]; then
   cmake -S "$root" -B "$build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" \
         -DTARNIX_DIST_DIR="$build/win64/dist" >/dev/null
   cmake --build "$build/win64" -j "$jobs"

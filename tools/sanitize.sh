@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build/asan"
-cmake -S "$root" -B "$build" -DTARNIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S "$root" -B "$build" -DTARNIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
       -DTARNIX_BUILD_DIR="$root/build" >/dev/null
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tarnix_unit_tests artgen >/dev/null
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
