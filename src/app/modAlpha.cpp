@@ -4,7 +4,6 @@
 
 #include "app/App.h"
 #include "platform/Platform.h"
-#include "ui/Form.h"
 
 namespace tarnix {
 
@@ -27,11 +26,6 @@ PulseStep ThunderPulse(int level, int timerIndex) {
     return {next, next < 50};
   }
   return {level, false};
-}
-
-void SetFormAlpha(App& app, ui::Form& form, int level) {
-  if (!Windows5OrLater(app)) return;
-  form.SetOpacity(level & 0xFF);
 }
 
 }  // namespace tarnix

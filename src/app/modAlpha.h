@@ -5,9 +5,6 @@ namespace tarnix {
 
 class App;
 class Platform;
-namespace ui {
-class Form;
-}
 
 // Layered windows and the program's other needs start with Windows 2000 (5.0).
 bool IsWindows5OrLater(Platform& platform);
@@ -22,9 +19,5 @@ struct PulseStep {
   bool handOver;
 };
 PulseStep ThunderPulse(int level, int timerIndex);
-
-// The window's opacity: the level's low 8 bits, the window made layered first.
-// Nothing below Windows 5.
-void SetFormAlpha(App& app, ui::Form& form, int level);
 
 }  // namespace tarnix

@@ -4,6 +4,7 @@
 
 #include "app/App.h"
 #include "app/Dispatch.h"
+#include "app/modAlpha.h"
 #include "effects/modRegion.h"
 #include "platform/Platform.h"
 #include "settings/Actions.h"
@@ -83,6 +84,11 @@ void ShapeFormToPicture(Platform& platform, ui::Control& picture, ui::Form& form
   std::optional<Picture> pixels;
   if (form.Host() && picture.Picture()) pixels = form.Host()->ReadPicture(picture.Picture());
   form.SetWindowRegion(pixels ? RegionFromPicture(*pixels) : std::vector<ui::Rect>());
+}
+
+void SetFormAlpha(App& app, ui::Form& form, int level) {
+  if (!Windows5OrLater(app)) return;
+  form.SetOpacity(level & 0xFF);
 }
 
 void EndProgram(App& app) {

@@ -55,6 +55,10 @@ ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab);
 // it to the picture's shape (RegionFromPicture).
 void ShapeFormToPicture(Platform& platform, ui::Control& picture, ui::Form& form);
 
+// The window's opacity: the level's low 8 bits, the window made layered first
+// (the host's MakeLayered). Nothing below Windows 5.
+void SetFormAlpha(App& app, ui::Form& form, int level);
+
 // Unloads the four windows in order and ends the process; never returns.
 [[noreturn]] void EndProgram(App& app);
 

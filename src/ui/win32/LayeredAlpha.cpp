@@ -2,10 +2,13 @@
 
 namespace tarnix::ui {
 
-void ApplyLayeredAlpha(HWND hwnd, int alpha) {
+void MakeLayered(HWND hwnd) {
   const LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE);
-  // Rewriting the style costs a frame change on Windows: only when the bit is missing.
-  if (!(ex & WS_EX_LAYERED)) SetWindowLongW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+  if (ex != -1 && !(ex & WS_EX_LAYERED)) SetWindowLongW(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
+}
+
+void ApplyLayeredAlpha(HWND hwnd, int alpha) {
+  MakeLayered(hwnd);
   SetLayeredWindowAttributes(hwnd, 0, BYTE(alpha & 0xFF), LWA_ALPHA);
 }
 
