@@ -28,14 +28,7 @@ mkdir -p "$dl" "$win/system32"
 cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$dl/"
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
 pid=${E2E_OUT#pid=}
-shown=""
-for i in $(seq 50); do
-  driver windows-titled "     Tarnix: Setup"
-  shown=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-  [ -n "$shown" ] && break
-  sleep 0.2
-done
-if [ -z "$shown" ]; then
+if ! visible_titled "     Tarnix: Setup"; then
   echo "run: the setup wizard did not appear" >&2
   exit 1
 fi

@@ -23,7 +23,7 @@ void frmOptionen::Form_Load() {
   SettingsStore& s = app_.settings;
   C(L"lblBesch").SetCaption(s.GetSetting(L"Sprache", L"Beschreibung", L""));
   const VersionInfo version = app_.platform.ReadVersionInfo();
-  C(L"lblVer").SetCaption(std::to_wstring(version.major) + L"." + std::to_wstring(version.minor));
+  C(L"lblVer").SetCaption(MajorMinor(version));
   ShapeFormToPicture(app_.platform, C(L"picDesign"), *this);
   ui::Control& list = C(L"cmbAktion");
   for (int code = 0; code < kActionCount; ++code)

@@ -12,6 +12,11 @@ struct VersionInfo {
   std::wstring companyName;
 };
 
+// "2.6": the version as the dialogs show it.
+inline std::wstring MajorMinor(const VersionInfo& v) {
+  return std::to_wstring(v.major) + L"." + std::to_wstring(v.minor);
+}
+
 // Thrown by a test platform's EndProcess; the real one never returns.
 struct ProcessEnded {
   int exitCode;

@@ -58,9 +58,8 @@ constexpr int kScreenSaverTab = 1;
 
 std::wstring CompletionText(Language language, const VersionInfo& v) {
   const SetupTexts& t = TextsFor(language);
-  return std::wstring(t.freeProgram) + L"\r" + t.authorPrefix + v.companyName + L"\rVersion: " +
-         std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision) + L"\r" +
-         t.success + L"\r" + t.ending;
+  return std::wstring(t.freeProgram) + L"\r" + t.authorPrefix + v.companyName + L"\rVersion: " + MajorMinor(v) +
+         L"." + std::to_wstring(v.revision) + L"\r" + t.success + L"\r" + t.ending;
 }
 
 frmSetup::frmSetup(App& app) : ui::Form(kFrmSetupDesign), app_(app) {}
@@ -71,7 +70,7 @@ Language frmSetup::ChosenLanguage() {
 
 void frmSetup::Form_Load() {
   const VersionInfo version = app_.platform.ReadVersionInfo();
-  C(L"lblVer").SetCaption(std::to_wstring(version.major) + L"." + std::to_wstring(version.minor));
+  C(L"lblVer").SetCaption(MajorMinor(version));
   InitPaths(app_);
   wizardPage_ = 0;
   ShapeFormToPicture(app_.platform, C(L"picDesign"), *this);

@@ -1,5 +1,7 @@
 #include "stb/StbCommand.h"
 
+#include "app/Numeric.h"
+
 namespace tarnix::stb {
 
 namespace {
@@ -7,16 +9,12 @@ const wchar_t kUsage[] =
     L"stb puts the computer to sleep for the Tarnix screen saver.\r\n\r\n"
     L"stb /h\tHibernate: the computer saves its work to disk and turns off.\r\n"
     L"stb /s\tStand by: the computer sleeps and wakes on a key press.";
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
 }  // namespace
 
 std::optional<PowerRequest> ParseArguments(const std::wstring& arguments) {
-  size_t begin = 0, end = arguments.size();
-  while (begin < end && IsBlank(arguments[begin])) ++begin;
-  while (end > begin && IsBlank(arguments[end - 1])) --end;
-  if (end - begin != 2 || arguments[begin] != L'/') return std::nullopt;
-  switch (arguments[begin + 1]) {
+  const std::wstring s = Trim(arguments);
+  if (s.size() != 2 || s[0] != L'/') return std::nullopt;
+  switch (s[1]) {
     case L'h':
     case L'H': return PowerRequest::Hibernate;
     case L's':

@@ -26,13 +26,7 @@ cp "$stb" "$E2E_WORK/win/stb.exe"
 for args in "" "/x" "-h"; do
   wine "$E2E_TESTBIN/launch.exe" - 10000 "$(winpath "$E2E_WORK/win/stb.exe")" $args >"$E2E_WORK/stb.out" 2>/dev/null </dev/null &
   launcher=$!
-  box=""
-  for i in $(seq 40); do
-    driver windows-titled stb
-    box=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-    [ -n "$box" ] && break
-    sleep 0.2
-  done
+  visible_titled stb; box=$D
   driver children "$(field window "$box")"
   check "stb '$args' shows its usage" grep -q 'title=stb puts the computer to sleep' <<<"$E2E_OUT"
   driver close "$(field window "$box")"

@@ -64,12 +64,8 @@ expect "nothing" design
 ctl hostile-texts
 ctl set Aktionen Use 1
 start_saver "$win" /c
-d=""
-for i in $(seq 40); do
-  driver windows-titled "     Tarnix: Optionen"; d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-  [ -n "$d" ] && break; sleep 0.2
-done
-check "the options dialog opens over hostile texts" test -n "$d"
+check "the options dialog opens over hostile texts" visible_titled "     Tarnix: Optionen"
+d=$D
 sleep 0.5
 driver combo "$(field window "$d")"
 check "... its list holds the huge first text and one selection" \
@@ -86,11 +82,7 @@ cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$root/dl/"
 ctl hostile-texts
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$root/dl/SETUP_Tarnix.exe")"
 pid=${E2E_OUT#pid=}
-d=""
-for i in $(seq 40); do
-  driver windows-titled "     Tarnix: Setup"; d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-  [ -n "$d" ] && break; sleep 0.2
-done
+visible_titled "     Tarnix: Setup"; d=$D
 x=$(field x "$d"); y=$(field y "$d")
 click() { xdotool mousemove $((x + $1)) $((y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
 click 255 136; click 383 219; click 383 219

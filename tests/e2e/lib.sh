@@ -150,6 +150,20 @@ field() { printf '%s\n' "$2" | tr ' ' '\n' | sed -n "s/^$1=//p" | head -n1; }
 pixel() {  # pixel PNG X Y
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
+# Waits up to 8 s for a shown top-level window with this title; its windriver
+# description in $D. False when none appears.
+D=""
+visible_titled() {  # visible_titled TITLE
+  local i
+  D=""
+  for i in $(seq 80); do
+    driver windows-titled "$1"
+    D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+    [ -n "$D" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
 screenshot() {  # screenshot NAME -> prints the path
   local dir="$E2E_BUILD/screenshots"
   mkdir -p "$dir"

@@ -15,14 +15,7 @@ D=""
 open_options() {
   xdotool mousemove 900 700
   start_saver "$win" "$@"
-  local i
-  D=""
-  for i in $(seq 30); do
-    driver windows-titled "$title"
-    D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-    [ -n "$D" ] && break
-    sleep 0.2
-  done
+  visible_titled "$title"
   sleep 0.5
 }
 # First and last column of a row of the window's region ("-" when empty).

@@ -32,15 +32,8 @@ start_setup() {
   xdotool mousemove 900 700
   run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$1")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
   SETUP_PID=${E2E_OUT#pid=}
-  local i d=""
-  for i in $(seq 40); do
-    driver windows-titled "$title"
-    d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-    [ -n "$d" ] && break
-    sleep 0.2
-  done
-  FORM=$(field window "$d"); X=$(field x "$d"); Y=$(field y "$d")
-  [ -n "$d" ]
+  visible_titled "$title" || return 1
+  FORM=$(field window "$D"); X=$(field x "$D"); Y=$(field y "$D")
 }
 # Clicks a point of the wizard, in its own pixels.
 click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
@@ -57,15 +50,8 @@ still_running_after() { ! ended_within "$SETUP_PID" "$1"; }
 shot() { convert "$(screenshot "$1")" -crop "440x249+$X+$Y" +repage "$E2E_BUILD/screenshots/$1.png"; }
 # Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
 message_box() {
-  local i d=""
-  for i in $(seq 40); do
-    driver windows-titled "$1"
-    d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-    [ -n "$d" ] && break
-    sleep 0.2
-  done
-  BOX=$(field window "$d")
-  [ -n "$BOX" ] || return 1
+  visible_titled "$1" || return 1
+  BOX=$(field window "$D")
   driver children "$BOX"
   BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
 }
@@ -120,15 +106,12 @@ install german 4 "Schwarzer Bildschirm"
 
 # --- The installed saver works: /c in the chosen language, /s runs the chosen action ---
 start_saver "$win" /c
-for i in $(seq 30); do
-  driver windows-titled "     Tarnix: Optionen"; d=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-  [ -n "$d" ] && break; sleep 0.2
-done
-driver combo "$(field window "$d")"
+visible_titled "     Tarnix: Optionen"
+driver combo "$(field window "$D")"
 check "the installed saver's options list the German names, Log Off chosen" \
   test "$(printf '%s\n' "$E2E_OUT" | tr '\n' '|')" = \
   " Herunterfahren| Neu Starten| Ruhezustand| Stand By|*Benutzer Abmelden| Benutzer wechseln| Schwarzer Bildschirm|"
-driver close "$(field window "$d")"
+driver close "$(field window "$D")"
 ended_within "$SAVER_PID" 4000 || end_process "$SAVER_PID"
 : > "$E2E_WORK/record.log"
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$win/Tarnix.scr")" /s

@@ -12,16 +12,6 @@ cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$dl/"
 xdotool mousemove 900 700
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
 pid=${E2E_OUT#pid=}
-visible_titled() {  # visible_titled TITLE -> description in $D, empty when none
-  local i
-  D=""
-  for i in $(seq 40); do
-    driver windows-titled "$1"; D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
-    [ -n "$D" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
 hidden_titled() { driver windows-titled "$1"; ! grep -q 'visible=1' <<<"$E2E_OUT"; }
 visible_titled "     Tarnix: Setup"; wizard=$(field window "$D"); x=$(field x "$D"); y=$(field y "$D")
 click() { xdotool mousemove $((x + $1)) $((y + $2)); sleep 0.1; xdotool click 1; sleep 0.3; }

@@ -37,9 +37,9 @@ while at + 8 <= len(data):
 PY
 rm -rf "$tmp"
 head -c 100 "$c/version_block/tarnix" > "$c/version_block/truncated"
-for spec in "xc:gray BMP3:$c/bmp/gray24.bmp" "xc:red -type palette BMP3:$c/bmp/red8.bmp" \
+for picture in "xc:gray BMP3:$c/bmp/gray24.bmp" "xc:red -type palette BMP3:$c/bmp/red8.bmp" \
             "pattern:checkerboard -monochrome BMP3:$c/bmp/mono1.bmp" "xc:blue -define bmp:format=bmp4 BMP:$c/bmp/blue32.bmp"; do
-  set -- $spec
+  set -- $picture
   convert -size 5x3 "$@" 2>/dev/null || true
 done
 printf '\005\003\125\125\252\377' > "$c/region/stripes"
