@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every tool the build and the tests need on Debian 12 (run as root).
 # Quick when everything is already there: it only calls apt-get for what is missing.
+# It never removes a package the machine has, and it says in one line what it did.
 set -euo pipefail
 
 need=()
@@ -18,41 +19,47 @@ done
 [ ${#need[@]} -eq 0 ] && exit 0
 
 export DEBIAN_FRONTEND=noninteractive
-echo "install-deps: installing ${need[*]}"
+start=$SECONDS
+echo "install-deps: installing ${#need[@]} packages: ${need[*]}"
 # A mirror in the middle of a sync can fail one index: try again, then go on
-# with what was fetched.
+# with what was fetched (the fallback below copes with an index that lags).
 for try in 1 2 3; do
-  apt-get update -qq && break
-  echo "install-deps: apt-get update failed (try $try)" >&2
-  sleep 5
+  apt-get update -qq 2>/dev/null && break
+  echo "install-deps: apt-get update could not fetch every index (try $try of 3)" >&2
+  [ "$try" -lt 3 ] && sleep 5
 done
-apt_install() { apt-get install -y -qq --no-install-recommends "$@" >/dev/null; }
-apt_install "${need[@]}" && exit 0
 
-# When the i386 index of the security suite lags behind the amd64 one, an
-# installed amd64 library can be newer than any i386 build of it, and apt's
-# resolver gives up on the whole set. Bring each such library to the version
-# both architectures share, install wine32's i386 closure one package at a
-# time, then try the whole set again (wine64 shares some of them).
-echo "install-deps: resolving the i386 libraries step by step" >&2
-closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
-            --no-replaces --no-enhances wine32:i386 2>/dev/null | grep -E '^[a-z0-9].*:i386$' | sort -u)
-for p in $closure; do
-  base=${p%:i386}
-  have=$(dpkg-query -W -f='${Version}' "$base:amd64" 2>/dev/null || true)
-  [ -n "$have" ] || have=$(apt-cache policy "$base:amd64" | sed -n 's/.*Candidate: //p')
-  want=$(apt-cache policy "$p" | sed -n 's/.*Candidate: //p')
-  multi=$(apt-cache show "$p" 2>/dev/null | sed -n 's/^Multi-Arch: //p' | head -n1)
-  if [ -n "$have" ] && [ -n "$want" ] && [ "$have" != "$want" ] && [ "$multi" = same ]; then
-    apt_install --no-remove --allow-downgrades "$base:amd64=$want" "$p=$want" 2>/dev/null || true
+# When one architecture's index of a suite (say the i386 one of the security
+# suite) lags behind the other's, the Multi-Arch "same" pairs that wine32
+# shares with the amd64 side cannot agree on a version and the resolver gives
+# up on the whole set. The base suite's indexes always agree, so the fallback
+# takes every candidate from there. Each way is first simulated, which
+# answers in seconds, so that a set that cannot be resolved fails fast.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+opts=(-y -qq --no-install-recommends --no-remove)
+ways=("plain")
+[ -n "$codename" ] && ways+=("target release $codename")
+for way in "${ways[@]}"; do
+  extra=()
+  [ "$way" = plain ] || extra=(-t "$codename")
+  if apt-get install -s "${opts[@]}" "${extra[@]}" "${need[@]}" >/dev/null 2>&1; then
+    log=$(mktemp)
+    if apt-get install "${opts[@]}" "${extra[@]}" "${need[@]}" >"$log" 2>&1; then
+      rm -f "$log"
+      echo "install-deps: installed ${#need[@]} packages ($way) in $((SECONDS - start)) s"
+      exit 0
+    fi
+    echo "install-deps: the install ($way) resolved but failed:" >&2
+    tail -n 15 "$log" >&2
+    rm -f "$log"
+    exit 1
   fi
+  echo "install-deps: apt cannot resolve the set ($way)" >&2
 done
-for round in 1 2 3; do
-  progress=0
-  for p in $closure; do
-    have_pkg "$p" && continue
-    apt_install --no-remove "$p" 2>/dev/null && progress=1
-  done
-  [ "$progress" -eq 0 ] && break
-done
-apt_install "${need[@]}"
+
+echo "install-deps: gave up after $((SECONDS - start)) s. apt could not find one consistent" >&2
+echo "  set of versions for these packages, neither as they are nor from the base suite." >&2
+echo "  This usually means a package mirror is in the middle of a sync: wait a while and" >&2
+echo "  run this script again. To see what apt objects to, run:" >&2
+echo "    apt-get install --no-install-recommends --no-remove ${codename:+-t $codename }${need[*]}" >&2
+exit 1
