@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "app/App.h"
-#include "app/Dispatch.h"
+#include "app/StartMode.h"
 #include "app/modAlpha.h"
 #include "effects/modRegion.h"
 #include "platform/Platform.h"

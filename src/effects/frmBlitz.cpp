@@ -7,23 +7,28 @@
 
 namespace tarnix {
 
+namespace {
+const ui::Route<frmBlitz> kRoutes[] = {TARNIX_ROUTE(frmBlitz, tmrAlpha, Timer)};
+}  // namespace
+
+std::span<const ui::Route<frmBlitz>> frmBlitz::Routes() { return kRoutes; }
+
 frmBlitz::frmBlitz(App& app) : ui::Form(kFrmBlitzDesign), app_(app) {}
 
 void frmBlitz::Form_Load() {
   alphaLevel_ = 255;
-  ui::Control& picture = C(L"picDesign");
-  ShapeFormToPicture(app_.platform, picture, *this);
+  ShapeFormToPicture(app_.platform, picDesign, *this);
   // The top-right corner of the screen, the size kept.
-  Move(ui::TwipsFromPixels(app_.platform.ScreenPixels().width) - picture.Width(), 0);
+  Move(ui::TwipsFromPixels(app_.platform.ScreenPixels().width) - picDesign.Width(), 0);
 }
 
 void frmBlitz::SetPulseTimer(int index, bool enabled) {
   Load();
-  C(L"tmrAlpha", index).SetEnabled(enabled);
+  tmrAlpha[index].SetEnabled(enabled);
 }
 
 void frmBlitz::Control_Event(ui::Control& c, ui::Event event, const ui::MouseArgs&) {
-  if (event == ui::Event::Timer && c.Name() == L"tmrAlpha") tmrAlpha_Timer(c.Index());
+  ui::Dispatch(*this, Routes(), c, event);
 }
 
 void frmBlitz::tmrAlpha_Timer(int index) {

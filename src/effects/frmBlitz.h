@@ -2,9 +2,10 @@
 // flickers in the top-right corner of the screen while the setup's thunder
 // box is ticked. It reacts to no input and has no unload handler.
 #pragma once
-#include <optional>
+#include <span>
 
 #include "ui/Form.h"
+#include "ui/Routes.h"
 
 namespace tarnix {
 
@@ -20,6 +21,11 @@ class frmBlitz : public ui::Form {
   // the pulse; loads the window first, as naming a control does.
   void SetPulseTimer(int index, bool enabled);
 
+  // The designed controls.
+  ui::ControlArray tmrAlpha = BindArray(L"tmrAlpha");
+  ui::Control& picDesign = Bind(L"picDesign");
+
+  static std::span<const ui::Route<frmBlitz>> Routes();
   void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
   void tmrAlpha_Timer(int index);
 

@@ -1,6 +1,9 @@
 // The options dialog: which action the saver carries out, and the thunder option.
 #pragma once
+#include <span>
+
 #include "ui/Form.h"
+#include "ui/Routes.h"
 
 namespace tarnix {
 
@@ -10,6 +13,20 @@ class frmOptionen : public ui::Form {
  public:
   explicit frmOptionen(App& app);
 
+  // The designed controls.
+  ui::Control& picDesign = Bind(L"picDesign");
+  ui::Control& chkAlpha = Bind(L"chkAlpha");
+  ui::Control& cmdOK = Bind(L"cmdOK");
+  ui::Control& cmbAktion = Bind(L"cmbAktion");
+  ui::Control& imgVersch = Bind(L"imgVersch");
+  ui::Control& lblVer = Bind(L"lblVer");
+  ui::Control& lblText = Bind(L"lblText");
+  ui::Control& lblBesch = Bind(L"lblBesch");
+  ui::Control& lblAlpha = Bind(L"lblAlpha");
+  ui::Control& lblAktion = Bind(L"lblAktion");
+
+  // Every event of the dialog's controls and the handler it runs.
+  static std::span<const ui::Route<frmOptionen>> Routes();
   void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
   void Form_MouseMove(int button, int shift, float x, float y) override;
 

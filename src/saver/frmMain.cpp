@@ -4,10 +4,13 @@
 #include <cstdlib>
 
 #include "app/App.h"
-#include "app/Numeric.h"
+#include "app/StartMode.h"
+#include "app/modAlpha.h"
+#include "base/Text.h"
 #include "forms/Designs.h"
 #include "platform/Platform.h"
 #include "saver/modSaver.h"
+#include "settings/Keys.h"
 #include "settings/SettingsStore.h"
 
 namespace tarnix {
@@ -19,14 +22,66 @@ int32_t RecordedTwips(float v) {
   return int32_t(r < -2147483648.0 ? -2147483648.0 : r > 2147483647.0 ? 2147483647.0 : r);
 }
 
-std::wstring Lower(std::wstring s) {
-  for (wchar_t& c : s)
-    if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
-  return s;
-}
+const wchar_t kVersionMessage[] =
+    L"This program is designed for Microsoft Windows XP and cannot be run under your "
+    L"Windows-Version\r"
+    L"Dieses Programm wurde speziell f\u00fcr Microsoft Windows XP entwickelt und kann unter "
+    L"ihrer Windows-Version nicht betrieben werden.";
 }  // namespace
 
 frmMain::frmMain(App& app) : ui::Form(kFrmMainDesign), app_(app) {}
+
+void frmMain::Form_Initialize() { app_.platform.InitCommonControls(); }
+
+void frmMain::Form_Load() {
+  Platform& platform = app_.platform;
+  if (!IsWindows5OrLater(platform)) {
+    platform.ShowMessage(kVersionMessage, kMbIconExclamation, L"Sorry, ...");
+    platform.EndProcess(0);
+  }
+  InitPaths(app_);
+
+  const std::wstring arguments = ArgumentsFromCommandLine(platform.CommandLine());
+  switch (ChooseMode(ExeNameFromPath(platform.ExePath()), arguments)) {
+    case StartMode::Setup:
+      // Elevated, the same setup runs in a new process; declined, this one
+      // goes on and its install step reports the refused copy.
+      if (ShouldRestartElevated(platform.OsMajorVersion(), platform.QueryElevation()) &&
+          platform.RestartElevated(arguments))
+        platform.EndProcess(0);
+      app_.setup.Show();
+      Unload();
+      return;
+    case StartMode::Preview:
+      EnterPreview(arguments);
+      return;
+    case StartMode::Configure:
+      app_.options.Show();
+      Hide();
+      return;
+    case StartMode::PasswordChange:
+      platform.Beep();
+      platform.EndProcess(0);
+      break;
+    case StartMode::Run:
+      RunStoredAction();
+      return;
+    case StartMode::None:
+      return;
+  }
+}
+
+void frmMain::RunStoredAction() {
+  const std::optional<int> code =
+      ActionCodeFromText(app_.settings.GetSetting(keys::kAktionen, keys::kUse, L""));
+  if (!code) return;  // missing, not numeric or out of range: the design state follows
+  if (*code == kBlackScreen) {
+    EnterBlackScreen();
+    return;
+  }
+  // A command that cannot be started leaves the saver window to the start-up rule.
+  DoAction(app_, *code);
+}
 
 void frmMain::EndAtOnce() {
   app_.platform.EndProcess(0);
@@ -39,16 +94,16 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
   isPreview_ = true;
   // The clipboard is left alone: the preview runs every time the display
   // settings show it, and must not destroy what the user copied.
-  hostWindow_ = ParentHwndFromCommand(Lower(Trim(arguments)));
+  hostWindow_ = ParentHwndFromCommand(Trim(arguments));
   if (hostWindow_ == 0) EndAtOnce();  // no usable host: nothing to draw into
   SetCaption(L"Preview");
   if (!Host() || !Host()->EmbedInto(*this, hostWindow_)) EndAtOnce();
   ShownByHost();
 
   const int w = Width(), h = Height();
-  ui::Control& logo = C(L"imgLogo");
-  ui::Control& info = C(L"lblInfo");
-  ui::Control& shadow = C(L"lblInfo2");
+  ui::Control& logo = imgLogo;
+  ui::Control& info = lblInfo;
+  ui::Control& shadow = lblInfo2;
   logo.Move(0, 0, w, h);
   logo.SetVisible(true);
   info.Move(0, 0, w);
@@ -56,8 +111,8 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
   info.SetVisible(true);
   shadow.SetVisible(true);
 
-  const std::wstring code = app_.settings.GetSetting(L"Aktionen", L"use", L"");
-  const std::wstring name = code.empty() ? std::wstring() : app_.settings.GetSetting(L"Aktionen", code, L"");
+  const std::wstring code = app_.settings.GetSetting(keys::kAktionen, keys::kUse, L"");
+  const std::wstring name = code.empty() ? std::wstring() : app_.settings.GetSetting(keys::kAktionen, code, L"");
   info.SetCaption(name);
   shadow.SetCaption(info.Caption());
 }

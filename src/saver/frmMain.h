@@ -14,6 +14,11 @@ class frmMain : public ui::Form {
  public:
   explicit frmMain(App& app);
 
+  // The designed controls.
+  ui::Control& lblInfo = Bind(L"lblInfo");
+  ui::Control& lblInfo2 = Bind(L"lblInfo2");
+  ui::Control& imgLogo = Bind(L"imgLogo");
+
   void Form_Initialize();
   void ShowDesignState();
   void EnterPreview(const std::wstring& arguments);

@@ -4,16 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/Numeric.h"
+#include "base/Decimal.h"
 
 namespace tarnix {
 
 namespace {
-
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-bool IsSign(wchar_t c) { return c == L'+' || c == L'-'; }
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-bool IsExponentMark(wchar_t c) { return c == L'E' || c == L'e' || c == L'D' || c == L'd'; }
 
 // Where s[i..] reads whole as a number (blanks, sign, digits with a point,
 // exponent), found in one pass from the end: the number's grammar read

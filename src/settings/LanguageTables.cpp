@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "settings/Keys.h"
+
 namespace tarnix {
 
 namespace {
@@ -32,14 +34,14 @@ const LanguageTable& TableFor(Language language) {
 
 void WriteLanguageTables(SettingsStore& store, Language language) {
   const LanguageTable& t = TableFor(language);
-  for (int i = 0; i < kActionCount; ++i) store.SaveSetting(L"Aktionen", std::to_wstring(i), t.ActionName(i));
-  for (int i = 0; i < kActionCount; ++i) store.SaveSetting(L"Sprache", std::to_wstring(i), t.Description(i));
-  store.SaveSetting(L"Sprache", L"Aktion", t.aktion);
-  store.SaveSetting(L"Sprache", L"Speichern", t.speichern);
-  store.SaveSetting(L"Sprache", L"Alpha", t.alpha);
-  store.SaveSetting(L"Sprache", L"Beschreibung", t.beschreibung);
-  store.SaveSetting(L"Einstellungen", L"Alpha", L"1");
-  store.SaveSetting(L"Einstellungen", L"Optionen", t.optionenTitle);
+  for (int i = 0; i < kActionCount; ++i) store.SaveSetting(keys::kAktionen, std::to_wstring(i), t.ActionName(i));
+  for (int i = 0; i < kActionCount; ++i) store.SaveSetting(keys::kSprache, std::to_wstring(i), t.Description(i));
+  store.SaveSetting(keys::kSprache, keys::kAktion, t.aktion);
+  store.SaveSetting(keys::kSprache, keys::kSpeichern, t.speichern);
+  store.SaveSetting(keys::kSprache, keys::kAlpha, t.alpha);
+  store.SaveSetting(keys::kSprache, keys::kBeschreibung, t.beschreibung);
+  store.SaveSetting(keys::kEinstellungen, keys::kAlpha, L"1");
+  store.SaveSetting(keys::kEinstellungen, keys::kOptionen, t.optionenTitle);
 }
 
 }  // namespace tarnix

@@ -2,15 +2,6 @@
 
 namespace tarnix {
 
-std::wstring FoldCase(const std::wstring& name) {
-  std::wstring out = name;
-  for (wchar_t& c : out) {
-    if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-      c = static_cast<wchar_t>(c - 0x20);
-  }
-  return out;
-}
-
 namespace {
 std::wstring Slot(const std::wstring& section, const std::wstring& key) {
   return FoldCase(section) + L'\n' + FoldCase(key);

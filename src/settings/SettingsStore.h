@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Text.h"
+
 namespace tarnix {
 
 inline constexpr const wchar_t* kSettingsApp = L"Pellhorn Tarnix";
@@ -26,9 +28,6 @@ class SettingsStore {
   virtual void SaveSetting(const std::wstring& section, const std::wstring& key,
                            const std::wstring& value) = 0;
 };
-
-// Letter-case folding as the registry compares names (ASCII and Latin-1 letters).
-std::wstring FoldCase(const std::wstring& name);
 
 // Keeps values in memory; used by tests and as the model of the registry's rules.
 class MemorySettingsStore : public SettingsStore {

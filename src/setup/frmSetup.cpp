@@ -1,9 +1,11 @@
 #include "setup/frmSetup.h"
 
+#include "app/ActionChoice.h"
 #include "app/App.h"
 #include "forms/Designs.h"
 #include "platform/Platform.h"
 #include "settings/Actions.h"
+#include "settings/Keys.h"
 #include "settings/SettingsStore.h"
 
 namespace tarnix {
@@ -54,7 +56,19 @@ const SetupTexts& TextsFor(Language language) { return kSetupTexts[int(language)
 const wchar_t kChooseLanguage[] = L"W\u00e4hlen Sie eine Sprache.";
 constexpr int kScreenSaverTab = 1;
 
+// The wizard's events and their handlers.
+const ui::Route<frmSetup> kRoutes[] = {
+    TARNIX_ROUTE(frmSetup, cmdOK, Click),         TARNIX_ROUTE(frmSetup, cmdRück, Click),
+    TARNIX_ROUTE(frmSetup, optSprache, Click),    TARNIX_ROUTE(frmSetup, lblOpt, Click),
+    TARNIX_ROUTE(frmSetup, imgOPt, Click),        TARNIX_ROUTE(frmSetup, lblAlpha, Click),
+    TARNIX_ROUTE(frmSetup, chkAlpha, Click),      TARNIX_ROUTE(frmSetup, lblOpt, MouseMove),
+    TARNIX_ROUTE(frmSetup, imgOPt, MouseMove),    TARNIX_ROUTE(frmSetup, lblAlpha, MouseMove),
+    TARNIX_ROUTE(frmSetup, chkAlpha, MouseMove),  TARNIX_ROUTE(frmSetup, tmrEnd, Timer),
+};
+
 }  // namespace
+
+std::span<const ui::Route<frmSetup>> frmSetup::Routes() { return kRoutes; }
 
 std::wstring CompletionText(Language language, const VersionInfo& v) {
   const SetupTexts& t = TextsFor(language);
@@ -65,88 +79,80 @@ std::wstring CompletionText(Language language, const VersionInfo& v) {
 frmSetup::frmSetup(App& app) : ui::Form(kFrmSetupDesign), app_(app) {}
 
 Language frmSetup::ChosenLanguage() {
-  return C(L"optSprache", 0).Value() ? Language::English : Language::German;
+  return optSprache[0].Value() ? Language::English : Language::German;
 }
 
 void frmSetup::Form_Load() {
   const VersionInfo version = app_.platform.ReadVersionInfo();
-  C(L"lblVer").SetCaption(MajorMinor(version));
+  lblVer.SetCaption(MajorMinor(version));
   InitPaths(app_);
   wizardPage_ = 0;
-  ShapeFormToPicture(app_.platform, C(L"picDesign"), *this);
+  ShapeFormToPicture(app_.platform, picDesign, *this);
 }
 
 void frmSetup::Control_Event(ui::Control& c, ui::Event event, const ui::MouseArgs&) {
-  const std::wstring& name = c.Name();
-  const int index = c.Index();
-  if (event == ui::Event::Click) {
-    if (name == L"cmdOK") cmdOK_Click();
-    else if (name == L"cmdR\u00fcck") cmdRück_Click();
-    else if (name == L"optSprache") optSprache_Click(index);
-    else if (name == L"lblOpt") lblOpt_Click(index);
-    else if (name == L"imgOPt") imgOPt_Click(index);
-    else if (name == L"lblAlpha") lblAlpha_Click();
-    else if (name == L"chkAlpha") chkAlpha_Click();
-  } else if (event == ui::Event::MouseMove) {
-    if (name == L"lblOpt") lblOpt_MouseMove(index);
-    else if (name == L"imgOPt") imgOPt_MouseMove(index);
-    else if (name == L"lblAlpha") lblAlpha_MouseMove();
-    else if (name == L"chkAlpha") chkAlpha_MouseMove();
-  } else if (event == ui::Event::Timer) {
-    if (name == L"tmrEnd") tmrEnd_Timer();
-  }
+  ui::Dispatch(*this, Routes(), c, event);
 }
 
 // --- The language page ---
 
-void frmSetup::lblOpt_Click(int index) { C(L"optSprache", index).SetValue(1); }
+void frmSetup::lblOpt_Click(int index) { optSprache[index].SetValue(1); }
 
-void frmSetup::imgOPt_Click(int index) { C(L"optSprache", index).SetValue(1); }
+void frmSetup::imgOPt_Click(int index) { optSprache[index].SetValue(1); }
 
 void frmSetup::optSprache_Click(int index) {
-  C(L"cmdOK").SetEnabled(true);
-  C(L"lblAlpha").SetCaption(index == 0 ? L"Thunder-Effect" : L"Blitz-Effekt");
-  C(L"imgOPt", 0).SetPicture(C(L"imgSp", 2).Picture());
-  C(L"imgOPt", 1).SetPicture(C(L"imgSp", 3).Picture());
-  C(L"imgOPt", index).SetPicture(C(L"imgSp", index).Picture());
+  cmdOK.SetEnabled(true);
+  lblAlpha.SetCaption(index == 0 ? L"Thunder-Effect" : L"Blitz-Effekt");
+  imgOPt[0].SetPicture(imgSp[2].Picture());
+  imgOPt[1].SetPicture(imgSp[3].Picture());
+  imgOPt[index].SetPicture(imgSp[index].Picture());
 }
 
 void frmSetup::Form_MouseMove(int, int, float, float) {
-  C(L"lblOpt", 0).SetForeColor(kHoverNormal);
-  C(L"lblOpt", 1).SetForeColor(kHoverNormal);
-  C(L"lblAlpha").SetForeColor(kHoverNormal);
+  lblOpt[0].SetForeColor(kHoverNormal);
+  lblOpt[1].SetForeColor(kHoverNormal);
+  lblAlpha.SetForeColor(kHoverNormal);
 }
 
 void frmSetup::imgOPt_MouseMove(int index) {
-  C(L"lblAlpha").SetForeColor(kHoverNormal);
-  C(L"lblOpt", 0).SetForeColor(kHoverNormal);
-  C(L"lblOpt", 1).SetForeColor(kHoverNormal);
-  C(L"lblOpt", index).SetForeColor(kHoverHighlight);
+  lblAlpha.SetForeColor(kHoverNormal);
+  lblOpt[0].SetForeColor(kHoverNormal);
+  lblOpt[1].SetForeColor(kHoverNormal);
+  lblOpt[index].SetForeColor(kHoverHighlight);
 }
 
-void frmSetup::lblOpt_MouseMove(int index) { C(L"lblOpt", index).SetForeColor(kHoverHighlight); }
+void frmSetup::lblOpt_MouseMove(int index) { lblOpt[index].SetForeColor(kHoverHighlight); }
 
 void frmSetup::lblAlpha_MouseMove() {
-  C(L"lblAlpha").SetForeColor(kHoverHighlight);
-  C(L"lblOpt", 1).SetForeColor(kHoverNormal);
+  lblAlpha.SetForeColor(kHoverHighlight);
+  lblOpt[1].SetForeColor(kHoverNormal);
 }
 
-void frmSetup::chkAlpha_MouseMove() { C(L"lblAlpha").SetForeColor(kHoverHighlight); }
+void frmSetup::chkAlpha_MouseMove() { lblAlpha.SetForeColor(kHoverHighlight); }
 
-void frmSetup::lblAlpha_Click() {
-  ui::Control& box = C(L"chkAlpha");
-  box.SetValue(box.Value() == 0 ? 1 : 0);  // runs chkAlpha_Click
-}
+void frmSetup::lblAlpha_Click() { ToggleBox(chkAlpha); }  // runs chkAlpha_Click
 
 void frmSetup::chkAlpha_Click() {
-  const int value = C(L"chkAlpha").Value();
+  const int value = chkAlpha.Value();
   if (value == 1) {
     app_.blitz.Show();
     app_.blitz.SetPulseTimer(0, true);
   } else if (value == 0) {
-    app_.blitz.Hide();
-    app_.blitz.SetPulseTimer(0, false);
-    app_.blitz.SetPulseTimer(1, false);
+    HideThunder();
+  }
+}
+
+void frmSetup::HideThunder() {
+  app_.blitz.Hide();
+  app_.blitz.SetPulseTimer(0, false);
+  app_.blitz.SetPulseTimer(1, false);
+}
+
+void frmSetup::ShowLanguageChoice(bool visible) {
+  for (int i = 0; i < 2; ++i) {
+    optSprache[i].SetVisible(visible);
+    lblOpt[i].SetVisible(visible);
+    imgOPt[i].SetVisible(visible);
   }
 }
 
@@ -155,15 +161,10 @@ void frmSetup::chkAlpha_Click() {
 void frmSetup::cmdOK_Click() {
   switch (wizardPage_) {
     case 0: {
-      C(L"lblInfo", 0).SetVisible(false);
-      C(L"lblInfo", 1).SetCaption(TextsFor(ChosenLanguage()).installInstruction);
+      lblInfo[0].SetVisible(false);
+      lblInfo[1].SetCaption(TextsFor(ChosenLanguage()).installInstruction);
       wizardPage_ = 1;
-      C(L"optSprache", 0).SetVisible(false);
-      C(L"optSprache", 1).SetVisible(false);
-      C(L"lblOpt", 0).SetVisible(false);
-      C(L"imgOPt", 0).SetVisible(false);
-      C(L"lblOpt", 1).SetVisible(false);
-      C(L"imgOPt", 1).SetVisible(false);
+      ShowLanguageChoice(false);
       break;
     }
     case 1: InstallStep(); break;
@@ -175,18 +176,13 @@ void frmSetup::cmdOK_Click() {
 void frmSetup::cmdRück_Click() {
   if (wizardPage_ == 0) EndProgram(app_);  // nothing written, nothing copied
   if (wizardPage_ == 1) {
-    C(L"lblInfo", 1).SetCaption(kChooseLanguage);
-    C(L"lblInfo", 1).SetVisible(true);
-    C(L"lblInfo", 0).SetVisible(true);
-    C(L"optSprache", 0).SetVisible(true);
-    C(L"optSprache", 1).SetVisible(true);
-    C(L"lblOpt", 0).SetVisible(true);
-    C(L"imgOPt", 0).SetVisible(true);
-    C(L"lblOpt", 1).SetVisible(true);
-    C(L"imgOPt", 1).SetVisible(true);
+    lblInfo[1].SetCaption(kChooseLanguage);
+    lblInfo[1].SetVisible(true);
+    lblInfo[0].SetVisible(true);
+    ShowLanguageChoice(true);
     wizardPage_ = 0;
   }
-  C(L"cmbAktion").SetVisible(false);
+  cmbAktion.SetVisible(false);
 }
 
 // --- Installing and activating ---
@@ -201,19 +197,15 @@ void frmSetup::InstallStep() {
   } catch (const SettingsWriteError&) {
     InstallFailed();
   }
-  ui::Control& list = C(L"cmbAktion");
-  for (int code = 0; code < kActionCount; ++code)
-    list.AddItem(app_.settings.GetSetting(L"Aktionen", std::to_wstring(code), L""));
-  list.SetVisible(true);
-  list.SetListIndex(kBlackScreen);
-  C(L"lblInfo", 1).SetCaption(TextsFor(language).actionPrompt);
-  C(L"cmdOK").SetCaption(TextsFor(language).save);
-  C(L"cmdR\u00fcck").SetVisible(false);
-  app_.blitz.Hide();
-  app_.blitz.SetPulseTimer(0, false);
-  app_.blitz.SetPulseTimer(1, false);
-  C(L"chkAlpha").SetVisible(false);
-  C(L"lblAlpha").SetVisible(false);
+  FillActionList(cmbAktion, app_.settings);
+  cmbAktion.SetVisible(true);
+  cmbAktion.SetListIndex(kBlackScreen);
+  lblInfo[1].SetCaption(TextsFor(language).actionPrompt);
+  cmdOK.SetCaption(TextsFor(language).save);
+  cmdRück.SetVisible(false);
+  HideThunder();
+  chkAlpha.SetVisible(false);
+  lblAlpha.SetVisible(false);
   wizardPage_ = 2;
 }
 
@@ -224,27 +216,25 @@ void frmSetup::InstallFailed() {
 }
 
 void frmSetup::ActionStep() {
-  int code = C(L"cmbAktion").ListIndex();
-  if (code < 0 || code >= kActionCount) code = kBlackScreen;  // never store a code the saver cannot run
   try {
-    app_.settings.SaveSetting(L"Aktionen", L"Use", std::to_wstring(code));
+    app_.settings.SaveSetting(keys::kAktionen, keys::kUse, std::to_wstring(ChosenActionCode(cmbAktion)));
   } catch (const SettingsWriteError&) {
     // Activating a saver whose action was not stored would leave it doing what
     // the user did not choose.
     InstallFailed();
   }
-  C(L"cmbAktion").SetVisible(false);
+  cmbAktion.SetVisible(false);
   // The profile's answers are not examined: the saver is installed either way.
   app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr");
   app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
-  C(L"tmrEnd").SetEnabled(true);
-  C(L"cmdOK").SetEnabled(false);
-  C(L"cmdR\u00fcck").SetEnabled(false);
-  C(L"lblInfo", 1).SetCaption(CompletionText(ChosenLanguage(), app_.platform.ReadVersionInfo()));
+  tmrEnd.SetEnabled(true);
+  cmdOK.SetEnabled(false);
+  cmdRück.SetEnabled(false);
+  lblInfo[1].SetCaption(CompletionText(ChosenLanguage(), app_.platform.ReadVersionInfo()));
 }
 
 void frmSetup::tmrEnd_Timer() {
-  C(L"tmrEnd").SetEnabled(false);  // once
+  tmrEnd.SetEnabled(false);  // once
   int tab = kScreenSaverTab;
   if (OpenDisplayProperties(app_, tab)) EndProgram(app_);
   // Not started: the completion text stays until the user closes the wizard.

@@ -1,10 +1,12 @@
 // The setup wizard: the language page, the install page and the action page on
 // one skinned window; it installs the saver and makes it the active one.
 #pragma once
+#include <span>
 #include <string>
 
 #include "settings/LanguageTables.h"
 #include "ui/Form.h"
+#include "ui/Routes.h"
 
 namespace tarnix {
 
@@ -27,6 +29,24 @@ class frmSetup : public ui::Form {
   // English when optSprache(0) is chosen, German otherwise.
   Language ChosenLanguage();
 
+  // The designed controls.
+  ui::Control& cmbAktion = Bind(L"cmbAktion");
+  ui::Control& chkAlpha = Bind(L"chkAlpha");
+  ui::Control& picDesign = Bind(L"picDesign");
+  ui::Control& tmrEnd = Bind(L"tmrEnd");
+  ui::Control& cmdRück = Bind(L"cmdR\u00fcck");
+  ui::Control& cmdOK = Bind(L"cmdOK");
+  ui::ControlArray optSprache = BindArray(L"optSprache");
+  ui::Control& lblVer = Bind(L"lblVer");
+  ui::Control& lblAktion = Bind(L"lblAktion");
+  ui::Control& lblAlpha = Bind(L"lblAlpha");
+  ui::ControlArray imgSp = BindArray(L"imgSp");
+  ui::ControlArray lblOpt = BindArray(L"lblOpt");
+  ui::ControlArray imgOPt = BindArray(L"imgOPt");
+  ui::ControlArray lblInfo = BindArray(L"lblInfo");
+
+  // Every event of the wizard's controls and the handler it runs.
+  static std::span<const ui::Route<frmSetup>> Routes();
   void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
   void Form_MouseMove(int button, int shift, float x, float y) override;
 
@@ -52,6 +72,9 @@ class frmSetup : public ui::Form {
  private:
   void InstallStep();
   void ActionStep();
+  // The language page's four controls, shown or hidden together.
+  void ShowLanguageChoice(bool visible);
+  void HideThunder();
   [[noreturn]] void InstallFailed();
 
   App& app_;

@@ -1,6 +1,6 @@
 #include "stb/StbCommand.h"
 
-#include "app/Numeric.h"
+#include "base/Decimal.h"
 
 namespace tarnix::stb {
 

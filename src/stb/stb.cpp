@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Dispatch.h"
+#include "base/Text.h"
 #include "platform/win32/Unique.h"
 #include "stb/StbCommand.h"
 

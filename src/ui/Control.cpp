@@ -14,22 +14,25 @@ bool Replace(T& field, const T& value) {
 }
 }  // namespace
 
-Control::Control(Form& form, const ControlDesign& d)
-    : form_(form),
-      design_(d),
-      name_(d.name),
-      caption_(d.caption ? d.caption : L""),
-      visible_(d.visible),
-      enabled_(d.enabled),
-      value_(d.value),
-      foreColor_(d.foreColor),
-      underline_(d.font.underline),
-      picture_(d.picture),
-      left_(d.left),
-      top_(d.top),
-      width_(d.width),
-      height_(d.height),
-      interval_(d.interval) {}
+Control::Control(Form& form, const ControlDesign& d) : form_(form), design_(d), name_(d.name) { Reset(); }
+
+void Control::Reset() {
+  const ControlDesign& d = design_;
+  caption_ = d.caption ? d.caption : L"";
+  visible_ = d.visible;
+  enabled_ = d.enabled;
+  value_ = d.value;
+  foreColor_ = d.foreColor;
+  underline_ = d.font.underline;
+  picture_ = d.picture;
+  left_ = d.left;
+  top_ = d.top;
+  width_ = d.width;
+  height_ = d.height;
+  list_.clear();
+  listIndex_ = -1;
+  interval_ = d.interval;
+}
 
 bool Control::IsWindowed() const {
   switch (design_.kind) {

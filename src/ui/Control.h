@@ -59,6 +59,8 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   const ControlDesign& Design() const { return design_; }
+  // Back to the design's state, as when the window is loaded again.
+  void Reset();
   const std::wstring& Name() const { return name_; }
   int Index() const { return design_.index; }
   Kind GetKind() const { return design_.kind; }
@@ -117,15 +119,29 @@ class Control {
   const ControlDesign& design_;
   std::wstring name_;
   std::wstring caption_;
-  bool visible_, enabled_;
-  int value_;
-  uint32_t foreColor_;
-  bool underline_;
-  int picture_;
-  int left_, top_, width_, height_;
+  bool visible_ = true, enabled_ = true;
+  int value_ = 0;
+  uint32_t foreColor_ = kDefaultColor;
+  bool underline_ = false;
+  int picture_ = 0;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::vector<std::wstring> list_;
   int listIndex_ = -1;
-  int interval_;
+  int interval_ = 0;
+};
+
+// The elements of a control array, by their index; bound once when the form is made.
+class ControlArray {
+ public:
+  explicit ControlArray(std::vector<Control*> byIndex) : byIndex_(std::move(byIndex)) {}
+  Control& operator[](int index) const { return *byIndex_.at(size_t(index)); }
+  int Count() const { return int(byIndex_.size()); }
+  bool Holds(const Control& c) const {
+    return c.Index() >= 0 && c.Index() < Count() && byIndex_[size_t(c.Index())] == &c;
+  }
+
+ private:
+  std::vector<Control*> byIndex_;
 };
 
 }  // namespace tarnix::ui

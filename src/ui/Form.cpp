@@ -6,12 +6,16 @@ namespace tarnix::ui {
 
 Form::Form(std::wstring name) : name_(std::move(name)) {}
 
-Form::Form(const FormDesign& design) : name_(design.name), design_(&design) {}
+Form::Form(const FormDesign& design) : name_(design.name), design_(&design) {
+  // Made once, so that the form's typed members bind to them for its lifetime;
+  // each load puts them back to the design.
+  for (size_t i = 0; i < design.controlCount; ++i)
+    controls_.push_back(std::make_unique<Control>(*this, design.controls[i]));
+}
 
 Form::~Form() = default;
 
 void Form::ResetToDesign() {
-  controls_.clear();
   if (!design_) return;
   caption_ = design_->caption;
   width_ = design_->clientWidth;
@@ -21,8 +25,7 @@ void Form::ResetToDesign() {
   windowState_ = WindowState::Normal;
   region_.clear();
   opacity_ = -1;
-  for (size_t i = 0; i < design_->controlCount; ++i)
-    controls_.push_back(std::make_unique<Control>(*this, design_->controls[i]));
+  for (const auto& c : controls_) c->Reset();
 }
 
 void Form::Load() {
@@ -104,10 +107,41 @@ void Form::SetWindowState(WindowState state) {
   if (host_ && loaded_) host_->FormChanged(*this);
 }
 
-Control& Form::C(const std::wstring& name, int index) {
+Control* Form::Find(const std::wstring& name, int index) const {
   for (const auto& c : controls_)
-    if (c->Index() == index && c->Name() == name) return *c;
+    if (c->Index() == index && c->Name() == name) return c.get();
+  return nullptr;
+}
+
+Control& Form::C(const std::wstring& name, int index) {
+  if (Control* c = Find(name, index)) return *c;
   throw std::out_of_range("no such control");
+}
+
+namespace {
+std::string Narrow(const std::wstring& s) {
+  std::string out;
+  for (wchar_t c : s) out += c < 0x80 ? char(c) : '?';
+  return out;
+}
+}  // namespace
+
+Control& Form::Bind(const wchar_t* name) {
+  if (Control* c = Find(name, -1)) return *c;
+  throw std::logic_error("the design of " + Narrow(name_) + " has no control " + Narrow(name));
+}
+
+ControlArray Form::BindArray(const wchar_t* name) {
+  std::vector<Control*> byIndex;
+  for (const auto& c : controls_) {
+    if (c->Name() != name || c->Index() < 0) continue;
+    if (byIndex.size() <= size_t(c->Index())) byIndex.resize(size_t(c->Index()) + 1, nullptr);
+    byIndex[size_t(c->Index())] = c.get();
+  }
+  bool whole = !byIndex.empty();
+  for (const Control* c : byIndex) whole = whole && c;
+  if (!whole) throw std::logic_error("the design of " + Narrow(name_) + " has no whole control array " + Narrow(name));
+  return ControlArray(std::move(byIndex));
 }
 
 Control* Form::HitTest(int x, int y) const {

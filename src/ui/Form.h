@@ -73,7 +73,7 @@ class FormHost {
 };
 
 enum class UnloadMode { FormControlMenu = 0, FormCode = 1 };
-enum class Event { Click, MouseMove, MouseDown, Timer };
+enum class Event { Click, Change, MouseMove, MouseDown, Timer };
 
 struct MouseArgs {
   int button = 0, shift = 0;
@@ -135,8 +135,10 @@ class Form {
     if (host_ && loaded_) host_->BringToFront(*this);
   }
 
-  // Controls by name (and index for control arrays).
+  // Controls by name (and index for control arrays), for tests and tools;
+  // handlers use the form's typed members.
   Control& C(const std::wstring& name, int index = -1);
+  Control* Find(const std::wstring& name, int index = -1) const;
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   // The windowless control under a pixel, from the top of the stacking order.
   Control* HitTest(int x, int y) const;
@@ -162,6 +164,11 @@ class Form {
   virtual void WindowLost() { Unload(); }
 
  protected:
+  // Binds a typed member to its designed control when the form is made; a
+  // name the design lacks fails here, never later in a handler.
+  Control& Bind(const wchar_t* name);
+  ControlArray BindArray(const wchar_t* name);
+
   virtual void Form_Load() {}
   virtual void Form_QueryUnload(int& /*cancel*/, UnloadMode /*mode*/) {}
   virtual void Form_Unload(int& /*cancel*/) {}

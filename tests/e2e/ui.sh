@@ -80,4 +80,22 @@ driver close "$form"
 sleep 0.5
 check "closing the window unloads the form" grep -q '^Form_Unload' "$log"
 
+# A handler's exception ends at the window procedure's edge: one message box,
+# then the process ends with a non-zero code.
+: > "$log"
+wine "$E2E_TESTBIN/uitest.exe" "$(winpath "$log")" throw >/dev/null 2>&1 </dev/null &
+faulty=$!
+if visible_titled "UI test"; then
+  x=$(field x "$D") y=$(field y "$D")
+  xdotool mousemove $((x + 60)) $((y + 217)) click 1
+fi
+check "a handler's exception is reported in a box titled Tarnix" visible_titled "Tarnix"
+driver children "$(field window "$D")"
+check "... that says the program ends ($(printf '%s' "$E2E_OUT" | grep -m1 Static))" \
+  grep -q 'cmdOK_Click failed' <<<"$E2E_OUT"
+xdotool key Return
+wait "$faulty"
+rc=$?
+check "... and the program ends with a non-zero code ($rc)" test "$rc" -ne 0
+
 e2e_end

@@ -1,7 +1,7 @@
 // The command line as Windows delivers it: splitting off the program, the
 // executable name and folder, the switch and the mode it chooses.
 #include "FuzzInput.h"
-#include "app/Dispatch.h"
+#include "app/StartMode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tarnix;

@@ -1,7 +1,7 @@
 // The preview handle that ends "/p ..." against its definition: every suffix
 // read whole, from the longest.
 #include "FuzzInput.h"
-#include "app/Numeric.h"
+#include "base/Decimal.h"
 #include "saver/modSaver.h"
 
 namespace {

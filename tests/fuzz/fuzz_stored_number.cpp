@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "FuzzInput.h"
-#include "app/Dispatch.h"
-#include "app/Numeric.h"
+#include "app/StartMode.h"
+#include "base/Decimal.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tarnix;

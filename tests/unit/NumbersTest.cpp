@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Numeric.h"
+#include "base/Decimal.h"
 #include "saver/modSaver.h"
 
 namespace tarnix {

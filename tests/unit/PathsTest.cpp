@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Dispatch.h"
+#include "app/StartMode.h"
 #include "app/modWinMods.h"
 
 namespace tarnix {

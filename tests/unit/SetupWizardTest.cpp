@@ -4,7 +4,7 @@
 
 #include "FakeHost.h"
 #include "FakePlatform.h"
-#include "app/Dispatch.h"
+#include "app/StartMode.h"
 #include "settings/LanguageTables.h"
 
 namespace tarnix {

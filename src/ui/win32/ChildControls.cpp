@@ -157,7 +157,7 @@ std::vector<HWND> FormWindow::TabOrder() const {
 }
 
 LRESULT CALLBACK FormWindow::PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg != WM_PAINT) return DefWindowProcW(hwnd, msg, wp, lp);  // paints only: nothing here throws
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd, &ps);
   auto* c = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

@@ -4,8 +4,17 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <exception>
+#include <string>
 
 namespace tarnix::ui {
+
+void EndOnFatalError(const char* what) {
+  std::wstring text = L"Tarnix has met an error it cannot recover from and will end.\r\n\r\n";
+  for (const char* p = what ? what : "unknown error"; *p; ++p) text += wchar_t(static_cast<unsigned char>(*p));
+  MessageBoxW(nullptr, text.c_str(), L"Tarnix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+  ExitProcess(3);
+}
 
 namespace {
 
@@ -28,7 +37,15 @@ LRESULT CALLBACK FormWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   auto* w = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (msg == WM_NCCREATE || !w) return DefWindowProcW(hwnd, msg, wp, lp);
-  return w->Handle(msg, wp, lp);
+  // An exception must never unwind through the system's frames.
+  try {
+    return w->Handle(msg, wp, lp);
+  } catch (const std::exception& e) {
+    EndOnFatalError(e.what());
+  } catch (...) {
+    EndOnFatalError(nullptr);
+  }
+  return 0;
 }
 
 LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -177,6 +194,8 @@ void FormWindow::OnCommand(WPARAM wp) {
       if (code == CBN_SELCHANGE) {
         const auto child = children.find(&c);
         if (child != children.end()) c.SetListIndex(int(SendMessageW(child->second, CB_GETCURSEL, 0, 0)));
+      } else if (code == CBN_EDITCHANGE) {
+        form.Control_Event(c, Event::Change, {});  // typed text: only a combo with an edit part has it
       }
       break;
     default: break;

@@ -15,6 +15,10 @@ namespace tarnix::ui {
 inline constexpr wchar_t kFormClass[] = L"TarnixForm";
 inline constexpr wchar_t kPictureClass[] = L"TarnixPicture";
 
+// Reports an error no handler caught in one message box and ends the process
+// with a non-zero code.
+[[noreturn]] void EndOnFatalError(const char* what);
+
 // A window's whole text, however long.
 std::wstring WindowText(HWND hwnd);
 

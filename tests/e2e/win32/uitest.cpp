@@ -1,11 +1,12 @@
 // Test helper run under Wine: one window with every kind of control the
 // window runtime offers, logging the events its handlers receive.
-//   uitest LOGFILE
+//   uitest LOGFILE [throw]   (throw: cmdOK's click handler throws, as a fault would)
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 
 #include "forms/resource.h"
@@ -43,9 +44,10 @@ const FormDesign kDesign = {.name = L"frmUiTest", .caption = L"UI test", .client
 
 class UiTest : public Form {
  public:
-  explicit UiTest(FILE* log) : Form(kDesign), log_(log) {}
+  UiTest(FILE* log, bool throws) : Form(kDesign), log_(log), throws_(throws) {}
   void Control_Event(Control& c, Event e, const MouseArgs&) override {
     if (e == Event::MouseMove || e == Event::MouseDown) return;
+    if (throws_ && e == Event::Click && c.Name() == L"cmdOK") throw std::runtime_error("cmdOK_Click failed");
     std::fprintf(log_, "%ls%ls.%s value=%d list=%d\n", c.Name().c_str(),
                  c.Index() >= 0 ? (L"(" + std::to_wstring(c.Index()) + L")").c_str() : L"",
                  e == Event::Click ? "Click" : "Timer", c.Value(), c.ListIndex());
@@ -68,6 +70,7 @@ class UiTest : public Form {
     std::fflush(log_);
   }
   FILE* log_;
+  bool throws_;
   int ticks_ = 0;
 };
 
@@ -76,7 +79,7 @@ class UiTest : public Form {
 int wmain() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc != 2) return 2;
+  if (argc != 2 && argc != 3) return 2;
   FILE* log = _wfopen(argv[1], L"w");
   if (!log) return 1;
   // The program's own way of reading its version block from its resources.
@@ -84,7 +87,7 @@ int wmain() {
   std::fprintf(log, "version=%d.%d.%d company=%ls\n", version.major, version.minor, version.revision,
                version.companyName.c_str());
   Win32Host host(GetModuleHandleW(nullptr));
-  UiTest form(log);
+  UiTest form(log, argc == 3 && std::wstring(argv[2]) == L"throw");
   form.SetHost(&host);
   form.Show();
   host.RunMessageLoop([&] { return form.IsLoaded(); });

@@ -1,22 +1,9 @@
-#include "app/Dispatch.h"
+#include "app/StartMode.h"
 
-#include "app/Numeric.h"
+#include "base/Decimal.h"
 #include "platform/Platform.h"
 
 namespace tarnix {
-
-std::wstring ArgumentsFromCommandLine(const std::wstring& commandLine) {
-  size_t i = 0;
-  while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
-  if (i < commandLine.size() && commandLine[i] == L'"') {
-    const size_t close = commandLine.find(L'"', i + 1);
-    i = close == std::wstring::npos ? commandLine.size() : close + 1;
-  } else {
-    while (i < commandLine.size() && commandLine[i] != L' ' && commandLine[i] != L'\t') ++i;
-  }
-  while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
-  return commandLine.substr(i);
-}
 
 std::wstring ExeNameFromPath(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/:");
@@ -35,12 +22,7 @@ std::wstring FolderOfPath(const std::wstring& path) {
   return folder;
 }
 
-std::wstring FormSwitch(const std::wstring& arguments) {
-  std::wstring s = arguments.substr(0, 2);
-  for (wchar_t& c : s)
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-  return s;
-}
+std::wstring FormSwitch(const std::wstring& arguments) { return FoldCase(arguments.substr(0, 2)); }
 
 StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments) {
   if (exeName != kSaverName) return StartMode::Setup;

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Text.h"
 #include "settings/Actions.h"
 
 namespace tarnix {
@@ -11,9 +12,6 @@ enum class StartMode { Setup, Preview, Configure, PasswordChange, Run, None };
 
 // The name the installed screen saver must carry, letter case significant.
 inline constexpr const wchar_t* kSaverName = L"Tarnix";
-
-// The text after the program's own path on a Windows command line.
-std::wstring ArgumentsFromCommandLine(const std::wstring& commandLine);
 
 // File name without folder and without its last extension.
 std::wstring ExeNameFromPath(const std::wstring& path);
