@@ -1,6 +1,7 @@
 #include "app/StartMode.h"
 
 #include "base/Decimal.h"
+#include "setup/InstallFiles.h"
 #include "platform/Platform.h"
 
 namespace tarnix {
@@ -25,7 +26,8 @@ std::wstring FolderOfPath(const std::wstring& path) {
 std::wstring FormSwitch(const std::wstring& arguments) { return FoldCase(arguments.substr(0, 2)); }
 
 StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments) {
-  if (exeName != kSaverName) return StartMode::Setup;
+  // Any other name is the setup; the copies-only request is its own.
+  if (exeName != kSaverName) return IsInstallFilesRequest(arguments) ? StartMode::InstallFiles : StartMode::Setup;
   const std::wstring sw = FormSwitch(arguments);
   if (sw == L"/P") return StartMode::Preview;
   if (sw == L"/C") return StartMode::Configure;
@@ -37,10 +39,6 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 
 std::optional<int> ActionCodeFromText(const std::wstring& stored) {
   return WholeNumberIn(stored, 0, kBlackScreen);
-}
-
-bool ShouldRestartElevated(long osMajor, const Elevation& elevation) {
-  return osMajor >= 6 && !elevation.elevated && elevation.canElevate;
 }
 
 }  // namespace tarnix

@@ -8,7 +8,7 @@
 
 namespace tarnix {
 
-enum class StartMode { Setup, Preview, Configure, PasswordChange, Run, None };
+enum class StartMode { Setup, InstallFiles, Preview, Configure, PasswordChange, Run, None };
 
 // The name the installed screen saver must carry, letter case significant.
 inline constexpr const wchar_t* kSaverName = L"Tarnix";
@@ -27,11 +27,5 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 // of 0 to 6 names an action; any other text (empty, not numeric, out of range)
 // names none.
 std::optional<int> ActionCodeFromText(const std::wstring& stored);
-
-struct Elevation;
-// The setup writes the Windows folder, which needs administrator rights from
-// Windows 6 (Vista) on; the program asks for them only when it lacks them and
-// asking can give them.
-bool ShouldRestartElevated(long osMajor, const Elevation& elevation);
 
 }  // namespace tarnix

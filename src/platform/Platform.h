@@ -1,6 +1,7 @@
 // The services the program needs beyond its windows, behind one interface so the
 // handlers run against a recording fake in tests.
 #pragma once
+#include <optional>
 #include <string>
 
 namespace tarnix {
@@ -24,6 +25,12 @@ struct ProcessEnded {
 
 struct ScreenSize {
   int width = 0, height = 0;  // pixels
+};
+
+// The rectangle that all monitors together span, in pixels; its left and top
+// are negative when a monitor lies left of or above the primary one.
+struct ScreenArea {
+  int left = 0, top = 0, width = 0, height = 0;
 };
 
 // Whether the process holds administrator rights, and whether asking for them
@@ -55,15 +62,19 @@ class Platform {
   // ShowCursor: returns the new display count.
   virtual int ShowCursor(bool show) = 0;
   virtual ScreenSize ScreenPixels() = 0;
+  virtual ScreenArea VirtualScreenPixels() = 0;
   // Copies a file, replacing the target; false when refused.
   virtual bool CopyFileTo(const std::wstring& from, const std::wstring& to) = 0;
+  // Up to count bytes from the start of a file; empty when it cannot be read.
+  virtual std::string ReadFileHead(const std::wstring& path, size_t count) = 0;
   // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.
   virtual bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                                  const std::wstring& value) = 0;
   virtual Elevation QueryElevation() = 0;
-  // Starts this program again with arguments, asking for administrator rights;
-  // false when the user declines or the start fails.
-  virtual bool RestartElevated(const std::wstring& arguments) = 0;
+  // Starts this program again with arguments, asking for administrator rights,
+  // and waits for it to end while the program's windows go on painting. Its
+  // exit code; nullopt when the user declines or it cannot be started.
+  virtual std::optional<int> RunElevatedAndWait(const std::wstring& arguments) = 0;
 };
 
 }  // namespace tarnix

@@ -12,6 +12,7 @@
 #include "saver/modSaver.h"
 #include "settings/Keys.h"
 #include "settings/SettingsStore.h"
+#include "setup/InstallFiles.h"
 
 namespace tarnix {
 
@@ -44,14 +45,13 @@ void frmMain::Form_Load() {
   const std::wstring arguments = ArgumentsFromCommandLine(platform.CommandLine());
   switch (ChooseMode(ExeNameFromPath(platform.ExePath()), arguments)) {
     case StartMode::Setup:
-      // Elevated, the same setup runs in a new process; declined, this one
-      // goes on and its install step reports the refused copy.
-      if (ShouldRestartElevated(platform.OsMajorVersion(), platform.QueryElevation()) &&
-          platform.RestartElevated(arguments))
-        platform.EndProcess(0);
       app_.setup.Show();
       Unload();
       return;
+    case StartMode::InstallFiles:
+      // The elevated helper of a setup: the two copies, no window, nothing else.
+      platform.EndProcess(CopyInstallFiles(platform, app_.paths));
+      break;
     case StartMode::Preview:
       EnterPreview(arguments);
       return;
@@ -120,7 +120,10 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
 void frmMain::EnterBlackScreen() {
   SetOnTop(true);
   app_.platform.ShowCursor(false);
-  SetWindowState(ui::WindowState::Maximized);
+  // Every monitor, not only the primary one that maximising would cover.
+  const ScreenArea all = app_.platform.VirtualScreenPixels();
+  Move(ui::TwipsFromPixels(all.left), ui::TwipsFromPixels(all.top), ui::TwipsFromPixels(all.width),
+       ui::TwipsFromPixels(all.height));
   Show();
 }
 

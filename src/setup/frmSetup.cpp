@@ -7,6 +7,7 @@
 #include "settings/Actions.h"
 #include "settings/Keys.h"
 #include "settings/SettingsStore.h"
+#include "setup/InstallFiles.h"
 
 namespace tarnix {
 
@@ -165,6 +166,9 @@ void frmSetup::cmdOK_Click() {
       lblInfo[1].SetCaption(TextsFor(ChosenLanguage()).installInstruction);
       wizardPage_ = 1;
       ShowLanguageChoice(false);
+      // The next step asks for rights where it needs them: the button says so, as Windows' own do.
+      elevateCopies_ = CopiesNeedElevation(app_.platform.OsMajorVersion(), app_.platform.QueryElevation());
+      cmdOK.SetShield(elevateCopies_);
       break;
     }
     case 1: InstallStep(); break;
@@ -180,6 +184,7 @@ void frmSetup::cmdRück_Click() {
     lblInfo[1].SetVisible(true);
     lblInfo[0].SetVisible(true);
     ShowLanguageChoice(true);
+    cmdOK.SetShield(false);
     wizardPage_ = 0;
   }
   cmbAktion.SetVisible(false);
@@ -189,9 +194,8 @@ void frmSetup::cmdRück_Click() {
 
 void frmSetup::InstallStep() {
   const Language language = ChosenLanguage();
-  const Paths& p = app_.paths;
-  if (!app_.platform.CopyFileTo(p.AppPath + p.ExeFile, p.WinPath + L"Tarnix.scr")) InstallFailed();
-  if (!app_.platform.CopyFileTo(p.AppPath + L"stb.drl", p.WinPath + L"stb.exe")) InstallFailed();
+  if (CopyFiles() != kFilesCopied) InstallFailed();
+  cmdOK.SetShield(false);
   try {
     WriteLanguageTables(app_.settings, language);
   } catch (const SettingsWriteError&) {
@@ -207,6 +211,19 @@ void frmSetup::InstallStep() {
   chkAlpha.SetVisible(false);
   lblAlpha.SetVisible(false);
   wizardPage_ = 2;
+}
+
+int frmSetup::CopyFiles() {
+  if (!elevateCopies_) return CopyInstallFiles(app_.platform, app_.paths);
+  // Only the copies run elevated: the settings and the profile below stay the
+  // user's own, not those of the administrator who answers the prompt. The
+  // buttons wait with them, so that no second click starts a second helper.
+  cmdOK.SetEnabled(false);
+  cmdRück.SetEnabled(false);
+  const int result = app_.platform.RunElevatedAndWait(kInstallFilesSwitch).value_or(kElevationDeclined);
+  cmdOK.SetEnabled(true);
+  cmdRück.SetEnabled(true);
+  return result;
 }
 
 void frmSetup::InstallFailed() {

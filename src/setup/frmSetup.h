@@ -71,6 +71,8 @@ class frmSetup : public ui::Form {
 
  private:
   void InstallStep();
+  // The install step's two copies, by this process or its elevated helper.
+  int CopyFiles();
   void ActionStep();
   // The language page's four controls, shown or hidden together.
   void ShowLanguageChoice(bool visible);
@@ -79,6 +81,7 @@ class frmSetup : public ui::Form {
 
   App& app_;
   int wizardPage_ = 0;
+  bool elevateCopies_ = false;
 };
 
 }  // namespace tarnix

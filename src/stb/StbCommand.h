@@ -17,10 +17,33 @@ inline constexpr int kExitUsage = 2;
 // other argument text asks for nothing.
 std::optional<PowerRequest> ParseArguments(const std::wstring& arguments);
 
+// What the machine offers (SystemPowerCapabilities).
+struct PowerCapabilities {
+  bool s3 = false;                // stand-by in the classic sense (suspend to RAM)
+  bool s4 = false;                // hibernation supported
+  bool hiberFilePresent = false;  // ... and turned on
+  bool aoac = false;              // Modern Standby (S0 low-power idle)
+};
+
+// How a request is carried out on a machine.
+enum class PowerMethod {
+  Sleep,          // SetSuspendState, stand-by
+  Hibernate,      // SetSuspendState, hibernation
+  DisplayOff,     // Modern Standby: the display off lets the machine sleep, as its power button does
+  HibernationOff, // asked for, not available: say so and do nothing
+};
+
+// The method for a request; without capabilities (the query failed, an old
+// Windows) the plain suspend call of the request.
+PowerMethod ChooseMethod(PowerRequest request, const std::optional<PowerCapabilities>& capabilities);
+
 // What stb needs from the system.
 class PowerControl {
  public:
   virtual ~PowerControl() = default;
+  // nullopt when the system cannot say.
+  virtual std::optional<PowerCapabilities> Capabilities() = 0;
+  virtual void TurnDisplayOff() = 0;
   // The shutdown privilege of the process's token; false when it cannot be had.
   virtual bool EnableShutdownPrivilege() = 0;
   // Asks for hibernation or stand-by; false when the system refuses.

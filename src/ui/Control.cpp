@@ -25,6 +25,7 @@ void Control::Reset() {
   foreColor_ = d.foreColor;
   underline_ = d.font.underline;
   picture_ = d.picture;
+  shield_ = false;
   left_ = d.left;
   top_ = d.top;
   width_ = d.width;
@@ -99,6 +100,10 @@ void Control::SetUnderline(bool underline) {
 
 void Control::SetPicture(int picture) {
   if (Replace(picture_, picture)) Changed();
+}
+
+void Control::SetShield(bool shield) {
+  if (Replace(shield_, shield)) Changed();
 }
 
 void Control::Move(int left, int top, int width, int height) {

@@ -81,6 +81,9 @@ class Control {
   void SetUnderline(bool underline);
   int Picture() const { return picture_; }
   void SetPicture(int picture);
+  // A command button's shield: the step it starts asks for administrator rights.
+  bool Shield() const { return shield_; }
+  void SetShield(bool shield);
   Font GetFont() const {
     Font f = design_.font;
     f.underline = underline_;
@@ -124,6 +127,7 @@ class Control {
   uint32_t foreColor_ = kDefaultColor;
   bool underline_ = false;
   int picture_ = 0;
+  bool shield_ = false;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::vector<std::wstring> list_;
   int listIndex_ = -1;

@@ -34,4 +34,20 @@ for args in "" "/x" "-h"; do
   check "... and exits with 2 after OK ($(tr -d '\r' <"$E2E_WORK/stb.out"))" test "$(tr -d '\r' <"$E2E_WORK/stb.out")" = "exit=2"
 done
 
+# stb's own choice on this machine, with the suspend and display calls replaced
+# by prints (stbprobe): what Wine reports, and the method each request takes.
+run_win "$E2E_TESTBIN/stbprobe.exe" /s
+check "stb /s reads the machine's power capabilities ($(head -n1 <<<"$E2E_OUT"))" grep -q '^capabilities s3=' <<<"$E2E_OUT"
+if grep -q 's3=0 .*aoac=1' <<<"$E2E_OUT"; then want="would turn the display off"; else want="would suspend hibernate=0"; fi
+check "... and stands by as they allow ($(tail -n1 <<<"$E2E_OUT"))" test "$(tail -n1 <<<"$E2E_OUT")" = "$want"
+run_win "$E2E_TESTBIN/stbprobe.exe" /h
+rc=$?
+if grep -q 's4=1 hiberfile=1' <<<"$E2E_OUT"; then
+  check "stb /h hibernates where hibernation is on ($(tail -n1 <<<"$E2E_OUT"))" \
+    test "$(tail -n1 <<<"$E2E_OUT")/$rc" = "would suspend hibernate=1/0"
+else
+  check "stb /h says hibernation is off and exits 1 ($(tail -n1 <<<"$E2E_OUT"))" \
+    test "$(tail -n1 <<<"$E2E_OUT" | cut -c1-15)/$rc" = "message error=1/1"
+fi
+
 e2e_end

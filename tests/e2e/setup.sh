@@ -131,6 +131,36 @@ check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
 check "... with the store unchanged" test "$(setting Aktionen 0)/$(setting Einstellungen Alpha)" = "<missing>/<missing>"
 check "... and the profile untouched" test "$(profile SCRNSAVE.EXE)" = "<missing>"
 
+# --- An empty stb.drl is no program: the same error box, the store untouched ---
+world emptystb nostb
+: > "$dl/stb.drl"
+start_setup "$win"
+english_label; forward; forward
+check "an empty stb.drl: the error box appears" message_box "Setup-Error"
+xdotool key Return
+check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
+check "... with stb.exe not installed" test ! -e "$win/stb.exe"
+check "... and the store untouched ($(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT"))" \
+  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")" = absent
+
+# --- The elevated helper's part alone: /install-files makes the two copies, nothing else ---
+world helper
+run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files
+check "/install-files ends by itself with 0 ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
+check "... Tarnix.scr is the setup program, byte for byte" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
+check "... stb.exe is stb.drl, byte for byte" same_file "$win/stb.exe" "$dl/stb.drl"
+driver windows-titled "$title"
+check "... having opened no window" test -z "$(printf '%s\n' "$E2E_OUT" | grep 'visible=1')"
+check "... written nothing to the settings store" \
+  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")" = absent
+check "... nor to the profile" test "$(profile SCRNSAVE.EXE)/$(profile ScreenSaveActive)" = "<missing>/<missing>"
+world helpernostb nostb
+run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files
+check "/install-files without stb.drl exits non-zero ($E2E_OUT)" test "$E2E_OUT" = "exit=2"
+check "... having copied Tarnix.scr" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
+check "... and written nothing else" \
+  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")/$(profile SCRNSAVE.EXE)" = "absent/<missing>"
+
 # --- A Windows folder that does not exist: the German message ---
 world nowin
 start_setup "$root/NOWHERE"

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,8 +24,11 @@ class FakePlatform : public Platform {
   bool canWriteProfile = true;
   ScreenSize screen{1024, 768};
   Elevation elevation{};   // elevated, as XP and Wine are
-  bool elevationAccepted = true;
-  std::vector<std::wstring> elevatedRestarts;  // their arguments
+  std::optional<int> elevatedExitCode = 0;  // nullopt: the user declines the prompt
+  std::vector<std::wstring> elevatedRuns;   // their arguments
+  ScreenArea virtualScreen{0, 0, 1024, 768};
+  // File heads by path; a path not listed reads as a program's.
+  std::map<std::wstring, std::string> fileHeads;
 
   struct Run { std::wstring program, commandLine; int show; };
   struct Message { std::wstring text; unsigned style; std::wstring title; };
@@ -75,12 +80,16 @@ class FakePlatform : public Platform {
     return canWriteProfile;
   }
   Elevation QueryElevation() override { return elevation; }
-  bool RestartElevated(const std::wstring& arguments) override {
-    events.push_back(L"RestartElevated");
-    if (!elevationAccepted) return false;
-    elevatedRestarts.push_back(arguments);
-    return true;
+  std::optional<int> RunElevatedAndWait(const std::wstring& arguments) override {
+    events.push_back(L"RunElevated");
+    elevatedRuns.push_back(arguments);
+    return elevatedExitCode;
   }
+  std::string ReadFileHead(const std::wstring& path, size_t count) override {
+    const auto it = fileHeads.find(path);
+    return (it == fileHeads.end() ? std::string("MZ\x90") : it->second).substr(0, count);
+  }
+  ScreenArea VirtualScreenPixels() override { return virtualScreen; }
   int ShowCursor(bool show) override {
     events.push_back(show ? L"ShowCursor(true)" : L"ShowCursor(false)");
     return cursorCount += show ? 1 : -1;

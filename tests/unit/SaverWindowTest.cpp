@@ -49,15 +49,34 @@ TEST(DesignState, EndsOnInputLikeTheBlackScreen) {
   EXPECT_TRUE(s.Ends([&] { s.main.Form_KeyPress(key); }));
 }
 
-TEST(BlackScreen, TopmostMaximisedAndWithoutCursor) {
+TEST(BlackScreen, TopmostOverTheWholeScreenAndWithoutCursor) {
   Saver s;
   s.settings.SaveSetting(L"Aktionen", L"Use", L"6");
   ASSERT_FALSE(s.StartWith(L"/s"));
   EXPECT_TRUE(s.main.OnTop());
   EXPECT_EQ(s.host.topmostCalls, std::vector<bool>{true});
-  EXPECT_EQ(s.main.GetWindowState(), ui::WindowState::Maximized);
+  EXPECT_TRUE(s.main.IsPlaced());
+  EXPECT_EQ(s.main.GetWindowState(), ui::WindowState::Normal) << "maximised, it would cover one monitor only";
   EXPECT_TRUE(s.main.IsVisible());
   EXPECT_EQ(s.platform.cursorCount, -1);
+}
+
+TEST(BlackScreen, CoversEveryMonitor) {
+  struct Desk {
+    const char* what;
+    ScreenArea all;
+  };
+  for (const Desk d : {Desk{"one monitor", {0, 0, 1024, 768}}, Desk{"two side by side", {0, 0, 3840, 1080}},
+                       Desk{"one left of the primary", {-1280, -200, 3200, 1280}}}) {
+    Saver s;
+    s.platform.virtualScreen = d.all;
+    s.settings.SaveSetting(L"Aktionen", L"Use", L"6");
+    ASSERT_FALSE(s.StartWith(L"/s"));
+    EXPECT_EQ(ui::PixelsFromTwips(s.main.Left()), d.all.left) << d.what;
+    EXPECT_EQ(ui::PixelsFromTwips(s.main.Top()), d.all.top) << d.what;
+    EXPECT_EQ(ui::PixelsFromTwips(s.main.Width()), d.all.width) << d.what;
+    EXPECT_EQ(ui::PixelsFromTwips(s.main.Height()), d.all.height) << d.what;
+  }
 }
 
 TEST(BlackScreen, ClickAndKeyShowTheCursorBeforeEnding) {

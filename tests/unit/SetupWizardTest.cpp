@@ -5,6 +5,7 @@
 #include "FakeHost.h"
 #include "FakePlatform.h"
 #include "app/StartMode.h"
+#include "setup/InstallFiles.h"
 #include "settings/LanguageTables.h"
 
 namespace tarnix {
@@ -334,40 +335,161 @@ TEST(OpenDisplayProperties, ClampsTheTabInTheCallersVariable) {
 }
 
 TEST(Elevation, OnlyAVistaSetupWithoutRightsThatCanGetThemAsks) {
-  EXPECT_TRUE(ShouldRestartElevated(6, {.elevated = false, .canElevate = true}));
-  EXPECT_TRUE(ShouldRestartElevated(10, {.elevated = false, .canElevate = true}));
-  EXPECT_FALSE(ShouldRestartElevated(5, {.elevated = false, .canElevate = true})) << "XP has no UAC";
-  EXPECT_FALSE(ShouldRestartElevated(6, {.elevated = true, .canElevate = false}));
-  EXPECT_FALSE(ShouldRestartElevated(6, {.elevated = false, .canElevate = false})) << "UAC off: asking would loop";
+  EXPECT_TRUE(CopiesNeedElevation(6, {.elevated = false, .canElevate = true}));
+  EXPECT_TRUE(CopiesNeedElevation(10, {.elevated = false, .canElevate = true}));
+  EXPECT_FALSE(CopiesNeedElevation(5, {.elevated = false, .canElevate = true})) << "XP has no UAC";
+  EXPECT_FALSE(CopiesNeedElevation(6, {.elevated = true, .canElevate = false}));
+  EXPECT_FALSE(CopiesNeedElevation(6, {.elevated = false, .canElevate = false})) << "UAC off: asking would loop";
 }
 
-TEST(Elevation, TheSetupRestartsElevatedWithItsArgumentsAndEnds) {
-  Wizard s;
-  s.platform.osMajor = 6;
-  s.platform.elevation = {.elevated = false, .canElevate = true};
-  s.platform.commandLine = L"\"D:\\Downloads\\SETUP_Tarnix.exe\" /x y";
-  EXPECT_FALSE(s.Open()) << "this process ends";
-  EXPECT_EQ(s.platform.elevatedRestarts, (std::vector<std::wstring>{L"/x y"}));
-  EXPECT_FALSE(s.wiz.IsLoaded());
-}
+// A standard user on Vista or later: asking gives rights, but as an administrator's process.
+struct StandardUserWizard : Wizard {
+  StandardUserWizard() {
+    platform.osMajor = 6;
+    platform.elevation = {.elevated = false, .canElevate = true};
+  }
+};
 
-TEST(Elevation, DeclinedTheWizardRunsAsItIs) {
-  Wizard s;
-  s.platform.osMajor = 6;
-  s.platform.elevation = {.elevated = false, .canElevate = true};
-  s.platform.elevationAccepted = false;
-  ASSERT_TRUE(s.Open());
+TEST(Elevation, TheWizardRunsAsTheUserWhoStartedIt) {
+  StandardUserWizard s;
+  ASSERT_TRUE(s.Open()) << "no restart at start";
   EXPECT_TRUE(s.wiz.IsVisible());
+  EXPECT_TRUE(s.platform.elevatedRuns.empty());
+}
+
+TEST(Elevation, OnlyTheTwoCopiesRunElevatedTheSettingsAndProfileStayTheUsers) {
+  StandardUserWizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kGerman);
+  EXPECT_EQ(s.platform.elevatedRuns, (std::vector<std::wstring>{L"/install-files"}));
+  EXPECT_TRUE(s.platform.copies.empty()) << "this process copies nothing itself";
+  EXPECT_EQ(s.wiz.WizardPage(), 2);
+  EXPECT_EQ(s.settings.GetSetting(L"Sprache", L"Aktion", L""), L"Aktion") << "written by the user's own process";
+  EXPECT_TRUE(s.wiz.cmdOK.Enabled());
+  EXPECT_FALSE(s.Ends([&] { s.wiz.cmdOK_Click(); }));
+  EXPECT_EQ(s.platform.profile.size(), 2u) << "the profile keys, by the user's own process";
+  EXPECT_EQ(s.platform.elevatedRuns.size(), 1u);
+}
+
+TEST(Elevation, ADeclinedPromptOrAFailedCopyTakesTheInstallErrorPath) {
+  for (const std::optional<int> helper : {std::optional<int>(), std::optional<int>(1), std::optional<int>(2)}) {
+    StandardUserWizard s;
+    s.platform.elevatedExitCode = helper;
+    ASSERT_TRUE(s.Open());
+    s.ToInstallPage(kEnglish);
+    EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); }));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].text, L"The Screen Saver could not be installed successfully. Setup will end.");
+    EXPECT_TRUE(s.settings.Writes().empty()) << "nothing written after a failed copy";
+  }
+}
+
+TEST(Elevation, TheForwardButtonShowsTheShieldOnlyBeforeTheStepThatAsks) {
+  StandardUserWizard s;
+  ASSERT_TRUE(s.Open());
+  EXPECT_FALSE(s.wiz.cmdOK.Shield());
+  s.ToInstallPage(kEnglish);
+  EXPECT_TRUE(s.wiz.cmdOK.Shield());
+  s.wiz.cmdRück_Click();
+  EXPECT_FALSE(s.wiz.cmdOK.Shield()) << "the language page asks for nothing";
+  s.wiz.cmdOK_Click();
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.wiz.WizardPage(), 2);
+  EXPECT_FALSE(s.wiz.cmdOK.Shield()) << "saving asks for nothing";
+
+  Wizard xp;
+  ASSERT_TRUE(xp.Open());
+  xp.ToInstallPage(kEnglish);
+  EXPECT_FALSE(xp.wiz.cmdOK.Shield()) << "an administrator is asked nothing";
 }
 
 TEST(Elevation, TheInstalledSaverNeverAsks) {
   testing::FakeProcess p;
   p.platform.osMajor = 6;
   p.platform.elevation = {.elevated = false, .canElevate = true};
-  p.platform.commandLine = L"C:\\WINDOWS\\Tarnix.scr /x";
+  p.platform.commandLine = L"C:\\WINDOWS\\Tarnix.scr /install-files";
   p.Start();
-  EXPECT_TRUE(p.platform.elevatedRestarts.empty());
-  EXPECT_EQ(std::count(p.platform.events.begin(), p.platform.events.end(), L"RestartElevated"), 0);
+  EXPECT_TRUE(p.platform.elevatedRuns.empty());
+  EXPECT_TRUE(p.platform.copies.empty()) << "an unknown switch to the saver: the design state";
+  EXPECT_TRUE(p.app.main.IsVisible());
+}
+
+// The elevated helper: "SETUP_Tarnix.exe /install-files".
+struct InstallFilesRun : Wizard {
+  std::optional<int> exitCode;
+  explicit InstallFilesRun(const wchar_t* arguments = L" /install-files") {
+    platform.commandLine = std::wstring(L"\"D:\\Downloads\\SETUP_Tarnix.exe\"") + arguments;
+    try {
+      app.Start();
+    } catch (const ProcessEnded& e) {
+      exitCode = e.exitCode;
+    }
+  }
+};
+
+TEST(InstallFiles, MakesTheTwoCopiesInOrderAndNothingElse) {
+  InstallFilesRun r;
+  EXPECT_EQ(r.exitCode, 0);
+  ASSERT_EQ(r.platform.copies.size(), 2u);
+  EXPECT_EQ(r.platform.copies[0].from, L"D:\\Downloads\\SETUP_Tarnix.exe");
+  EXPECT_EQ(r.platform.copies[0].to, L"C:\\WINDOWS\\Tarnix.scr");
+  EXPECT_EQ(r.platform.copies[1].from, L"D:\\Downloads\\stb.drl");
+  EXPECT_EQ(r.platform.copies[1].to, L"C:\\WINDOWS\\stb.exe");
+  EXPECT_TRUE(r.settings.Writes().empty());
+  EXPECT_TRUE(r.platform.profile.empty());
+  for (const ui::Form* f : r.app.Forms()) EXPECT_FALSE(f->IsVisible()) << "no window";
+  EXPECT_FALSE(r.wiz.IsLoaded());
+  EXPECT_TRUE(r.platform.messages.empty());
+}
+
+TEST(InstallFiles, ItsExitCodeSaysWhichCopyFailed) {
+  struct Case {
+    size_t copiesAllowed;
+    const char* companionHead;  // nullptr: a program
+    int exitCode;
+    size_t copiesTried;
+  };
+  for (const Case c : {Case{0, nullptr, 1, 1}, Case{1, nullptr, 2, 2}, Case{SIZE_MAX, "", 2, 1},
+                       Case{SIZE_MAX, "PK\x03\x04", 2, 1}}) {
+    testing::FakePlatform platform;
+    MemorySettingsStore settings;
+    App app(platform, settings);
+    platform.exePath = L"D:\\Downloads\\SETUP_Tarnix.exe";
+    platform.commandLine = L"\"D:\\Downloads\\SETUP_Tarnix.exe\" /INSTALL-FILES ";
+    platform.copiesAllowed = c.copiesAllowed;
+    if (c.companionHead) platform.fileHeads[L"D:\\Downloads\\stb.drl"] = c.companionHead;
+    int code = -1;
+    try {
+      app.Start();
+    } catch (const ProcessEnded& e) {
+      code = e.exitCode;
+    }
+    EXPECT_EQ(code, c.exitCode);
+    EXPECT_EQ(platform.copies.size(), c.copiesTried);
+    EXPECT_TRUE(settings.Writes().empty());
+    EXPECT_TRUE(platform.messages.empty()) << "the helper shows nothing; the wizard reports";
+  }
+}
+
+TEST(InstallFiles, AnyOtherArgumentsOpenTheWizard) {
+  InstallFilesRun r(L" /install-files x");
+  EXPECT_FALSE(r.exitCode.has_value());
+  EXPECT_TRUE(r.wiz.IsVisible());
+  EXPECT_TRUE(r.platform.copies.empty());
+}
+
+TEST(Companion, AnEmptyOrForeignStbDrlTakesTheInstallErrorPath) {
+  for (const char* head : {"", "PK\x03\x04", "M"}) {
+    Wizard s;
+    s.platform.fileHeads[L"D:\\Downloads\\stb.drl"] = head;
+    ASSERT_TRUE(s.Open());
+    s.ToInstallPage(kGerman);
+    EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); })) << "head '" << head << "'";
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].title, L"Setup-Fehler");
+    ASSERT_EQ(s.platform.copies.size(), 1u) << "the saver was copied, the companion never";
+    EXPECT_TRUE(s.settings.Writes().empty());
+  }
 }
 
 }  // namespace

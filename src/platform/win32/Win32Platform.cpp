@@ -132,19 +132,58 @@ Elevation Win32Platform::QueryElevation() {
   return e;
 }
 
-bool Win32Platform::RestartElevated(const std::wstring& arguments) {
+std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& arguments) {
   const std::wstring exe = ExePath();
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_NOASYNC;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.hwnd = GetActiveWindow();  // the prompt belongs to the wizard
   info.lpVerb = L"runas";
   info.lpFile = exe.c_str();
   info.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
-  info.nShow = SW_SHOWNORMAL;
-  // shell32 costs a start-up tens of milliseconds: only this rare path loads it.
+  info.nShow = SW_HIDE;
+  // shell32 is loaded only here: no other run of the program needs it.
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
   const auto shellExecuteEx = SystemFunctionAs<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
-  return shellExecuteEx && shellExecuteEx(&info) != FALSE;
+  if (!shellExecuteEx || !shellExecuteEx(&info) || !info.hProcess) return std::nullopt;  // declined, or no start
+  win32::UniqueHandle process(info.hProcess);
+  // The wizard's windows go on painting (and its thunder flickering) meanwhile.
+  HANDLE handle = process.get();
+  while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(int(msg.wParam));  // for the program's own loop
+        break;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(handle, &code)) return std::nullopt;
+  return int(code);
+}
+
+std::string Win32Platform::ReadFileHead(const std::wstring& path, size_t count) {
+  win32::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.get() || file.get() == INVALID_HANDLE_VALUE) return std::string();
+  std::string head(count, '\0');
+  DWORD read = 0;
+  if (!ReadFile(file.get(), head.data(), DWORD(count), &read, nullptr)) return std::string();
+  head.resize(read);
+  return head;
+}
+
+ScreenArea Win32Platform::VirtualScreenPixels() {
+  ScreenArea a{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+               GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  if (a.width <= 0 || a.height <= 0) {  // a system without the metrics: the primary screen
+    const ScreenSize s = ScreenPixels();
+    a = {0, 0, s.width, s.height};
+  }
+  return a;
 }
 
 }  // namespace tarnix

@@ -22,7 +22,9 @@ class Win32Platform : public Platform {
   bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                          const std::wstring& value) override;
   Elevation QueryElevation() override;
-  bool RestartElevated(const std::wstring& arguments) override;
+  std::optional<int> RunElevatedAndWait(const std::wstring& arguments) override;
+  std::string ReadFileHead(const std::wstring& path, size_t count) override;
+  ScreenArea VirtualScreenPixels() override;
 };
 
 }  // namespace tarnix

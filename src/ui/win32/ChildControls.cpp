@@ -12,6 +12,9 @@ namespace {
 constexpr int kFirstChildId = 1000;
 // A drop-down combo's window is this much taller than its box: room for the list.
 constexpr int kComboListHeight = 200;
+#ifndef BCM_SETSHIELD
+constexpr UINT BCM_SETSHIELD = 0x160C;  // Vista's common controls 6; older ones ignore it
+#endif
 }  // namespace
 
 RECT PixelRect(const Control& c) {
@@ -99,6 +102,7 @@ void FormWindow::SyncChild(Control& c) {
       [[fallthrough]];
     case Kind::CommandButton:
       if (c.Caption() != WindowText(h)) SetWindowTextW(h, c.Caption().c_str());
+      if (c.GetKind() == Kind::CommandButton) SendMessageW(h, BCM_SETSHIELD, 0, c.Shield() ? TRUE : FALSE);
       break;
     case Kind::ComboBox:
       if (SendMessageW(h, CB_GETCOUNT, 0, 0) != c.ListCount()) {

@@ -148,6 +148,14 @@ int wmain() {
     SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix");
     return 0;
   }
+  if (cmd == L"store") {  // whether the program's settings key exists at all
+    HKEY key = nullptr;
+    const bool present = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix", 0,
+                                       KEY_READ, &key) == ERROR_SUCCESS;
+    if (key) RegCloseKey(key);
+    std::puts(present ? "present" : "absent");
+    return 0;
+  }
   if (cmd == L"roundtrip" && argc == 3) return RoundTrip(LanguageArg(argv[2]));
   if (cmd == L"tables" && argc == 3) return CheckTables(LanguageArg(argv[2]));
   if (cmd == L"set-typed" && argc == 6) return SetTyped(argv[2], argv[3], argv[4], argv[5]);
@@ -211,6 +219,6 @@ int wmain() {
     if (p) { TerminateProcess(p, 99); CloseHandle(p); }
     return 0;
   }
-  std::fputs("usage: tarnixctl set|get|clear|roundtrip|tables|profile-get|profile-delete|hold|version|icons|waitpid|kill ...\n", stderr);
+  std::fputs("usage: tarnixctl set|get|clear|store|roundtrip|tables|profile-get|profile-delete|hold|version|icons|waitpid|kill ...\n", stderr);
   return 2;
 }
