@@ -14,6 +14,9 @@ namespace tarnix {
 class Platform;
 class SettingsStore;
 
+// The exit code of a run whose window the system could not make.
+inline constexpr int kExitNoWindow = 4;
+
 class App {
  public:
   App(Platform& platform, SettingsStore& settings);
@@ -40,7 +43,7 @@ class App {
   // Start-up: Form_Initialize and Form_Load of the saver window, then the
   // start-up rule (the design state unless Form_Load touched the window).
   void Start();
-  // True while a loaded window of the program has a real window behind it.
+  // True while a loaded form of the program has a real window behind it.
   bool HasOpenWindow() const;
 };
 

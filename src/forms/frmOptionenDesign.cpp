@@ -49,6 +49,7 @@ const ui::FormDesign kFrmOptionenDesign = {
     .icon = IDI_TARNIX,
     .startPosition = ui::StartPosition::ScreenCenter,
     .showInTaskbar = true,
+    .closesOnEscape = true,
     .controls = kControls,
     .controlCount = std::size(kControls),
 };

@@ -78,6 +78,7 @@ const ui::FormDesign kFrmSetupDesign = {
     .icon = IDI_TARNIX,
     .startPosition = ui::StartPosition::ScreenCenter,
     .showInTaskbar = true,
+    .closesOnEscape = true,
     .controls = kControls,
     .controlCount = std::size(kControls),
 };

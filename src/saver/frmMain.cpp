@@ -138,6 +138,8 @@ void frmMain::Form_Click() {
   EndAtOnce();
 }
 
+void frmMain::Form_MouseWheel(int /*delta*/) { Form_Click(); }
+
 void frmMain::Form_KeyPress(int& /*keyAscii*/) {
   if (isPreview_) return;
   app_.platform.ShowCursor(true);

@@ -34,6 +34,8 @@ class frmMain : public ui::Form {
   void Form_Click() override;
   void Form_KeyPress(int& keyAscii) override;
   void Form_MouseMove(int button, int shift, float x, float y) override;
+  // The wheel is input as a click is.
+  void Form_MouseWheel(int delta) override;
   void Form_Resize() override {}  // the layout is never recomputed on a size change
   void WindowLost() override;
 

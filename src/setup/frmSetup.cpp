@@ -241,9 +241,18 @@ void frmSetup::ActionStep() {
     InstallFailed();
   }
   cmbAktion.SetVisible(false);
-  // The profile's answers are not examined: the saver is installed either way.
-  app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr");
-  app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
+  // The saver is active only with both entries: after a refused one the user
+  // learns it, and picks it by hand on the page that opens.
+  const bool activated =
+      app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr") &&
+      app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
+  if (!activated) {
+    const SetupTexts& t = TextsFor(ChosenLanguage());
+    app_.platform.ShowMessage(t.errorText, kMbIconError, t.errorTitle);
+    int tab = kScreenSaverTab;
+    OpenDisplayProperties(app_, tab);
+    EndProgram(app_);
+  }
   tmrEnd.SetEnabled(true);
   cmdOK.SetEnabled(false);
   cmdRück.SetEnabled(false);

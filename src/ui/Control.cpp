@@ -31,6 +31,7 @@ void Control::Reset() {
   width_ = d.width;
   height_ = d.height;
   list_.clear();
+  ++listRevision_;
   listIndex_ = -1;
   interval_ = d.interval;
 }
@@ -117,11 +118,13 @@ void Control::Move(int left, int top, int width, int height) {
 
 void Control::AddItem(const std::wstring& item) {
   list_.push_back(item);
+  ++listRevision_;
   Changed();
 }
 
 void Control::Clear() {
   list_.clear();
+  ++listRevision_;
   listIndex_ = -1;
   Changed();
 }

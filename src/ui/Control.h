@@ -103,6 +103,9 @@ class Control {
   int ListCount() const { return int(list_.size()); }
   const std::wstring& List(int i) const { return list_.at(size_t(i)); }
   int ListIndex() const { return listIndex_; }
+  // Changes whenever the items change, however many there are: what a
+  // renderer compares to know that its copy of the list is stale.
+  uint64_t ListRevision() const { return listRevision_; }
   void SetListIndex(int index);
 
   // Timers: Enabled and Interval.
@@ -131,6 +134,7 @@ class Control {
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   std::vector<std::wstring> list_;
   int listIndex_ = -1;
+  uint64_t listRevision_ = 0;
   int interval_ = 0;
 };
 

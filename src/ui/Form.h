@@ -25,6 +25,7 @@ struct FormDesign {
   int icon = 0;
   StartPosition startPosition = StartPosition::PlatformDefault;
   bool showInTaskbar = false;
+  bool closesOnEscape = false;  // Escape closes it as the close box does, as in a dialog
   const ControlDesign* controls = nullptr;  // in stacking order, from the top
   size_t controlCount = 0;
 };
@@ -52,6 +53,8 @@ class FormHost {
   // needed (shown, embedded, a timer running), from the form's state then.
   virtual void Create(Form& form) = 0;
   virtual void Destroy(Form& form) = 0;
+  // Whether the form has a real window now (made, and not gone).
+  virtual bool HasWindow(const Form& form) const = 0;
   virtual void SetVisible(Form& form, bool visible) = 0;
   virtual void FormChanged(Form& /*form*/) {}
   virtual void ControlChanged(Control& /*control*/) {}
@@ -153,6 +156,7 @@ class Form {
   virtual void Form_KeyPress(int& /*keyAscii*/) {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
+  virtual void Form_MouseWheel(int /*delta*/) {}
   virtual void Form_Resize() {}
   virtual void Control_Event(Control& /*control*/, Event /*event*/, const MouseArgs& /*args*/) {}
   // The host showed the window itself (a preview embedded in its host).

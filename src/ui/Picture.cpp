@@ -92,12 +92,15 @@ std::optional<Bitmap> ReadDib(const uint8_t* data, size_t size) {
   // The bits follow the header and the palette: the offset a file header would hold.
   const uint32_t header = U32(file, 14);
   const uint16_t bits = U16(file, 28);
-  uint32_t colours = U32(file, 46);
-  if (bits > 8) colours = 0;
-  else if (colours == 0 || colours > (1u << bits)) colours = 1u << bits;
+  uint64_t colours = U32(file, 46);
+  // A deeper picture needs no palette but may carry one of biClrUsed entries
+  // (a hint for palette displays): the bits follow it all the same.
+  if (bits <= 8 && (colours == 0 || colours > (1u << bits))) colours = 1u << bits;
+  const uint64_t offset = 14 + uint64_t(header) + colours * 4;
+  if (offset > file.size()) return std::nullopt;
   file[0] = 'B';
   file[1] = 'M';
-  for (int i = 0; i < 4; ++i) file[10 + i] = uint8_t((14 + header + colours * 4) >> (8 * i));
+  for (int i = 0; i < 4; ++i) file[10 + i] = uint8_t(offset >> (8 * i));
   return ReadBmp(file);
 }
 

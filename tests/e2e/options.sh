@@ -99,6 +99,16 @@ check "WM_CLOSE ends the program" ended_within "$SAVER_PID" 4000
 check "... without writing" test "$(settings_get Aktionen use)" = 2
 end_process "$SAVER_PID"
 
+# --- Escape closes without saving, as in any dialog, even after a change ---
+stored="$(settings_get Aktionen use)/$(settings_get Einstellungen Alpha)"
+open_options /c
+form=$(field window "$D")
+xdotool key Down; sleep 0.3        # the list has the focus: another action chosen
+xdotool key Escape
+check "Escape closes the dialog" ended_within "$SAVER_PID" 4000
+check "... without writing ($stored)" test "$(settings_get Aktionen use)/$(settings_get Einstellungen Alpha)" = "$stored"
+end_process "$SAVER_PID"
+
 # --- The program's fast region is exactly the per-run region of the masks ---
 run_win "$E2E_TESTBIN/regionbench.exe" --check
 check "regions built row by row equal the per-run regions (EqualRgn and GetRegionData) for every mask" \

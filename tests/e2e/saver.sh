@@ -67,6 +67,14 @@ xdotool click 1
 check "black screen ends on a click" ended_within "$SAVER_PID" 4000
 end_process "$SAVER_PID"
 
+for input in "click 4" "click 5" "click 2" "click 8"; do
+  black_screen; w=$W
+  check "black screen shown for '$input'" test -n "$w"
+  xdotool $input
+  check "black screen ends on xdotool $input (wheel, middle and extra buttons)" ended_within "$SAVER_PID" 4000
+  end_process "$SAVER_PID"
+done
+
 # --- The design state (an unknown switch) ---
 xdotool mousemove 1000 740
 start_saver "$win" /x
@@ -116,6 +124,31 @@ driver close "$host"
 check "preview: destroying the host ends the saver" ended_within "$SAVER_PID" 4000
 end_process "$SAVER_PID"
 wait "$hostjob" 2>/dev/null
+
+# A host whose process dies sends nothing to the preview: it must notice by itself.
+rm -f "$hostinfo"
+wine "$E2E_TESTBIN/windriver.exe" host 152 112 "$(winpath "$hostinfo")" >/dev/null 2>&1 </dev/null &
+hostjob=$!
+for i in $(seq 50); do [ -s "$hostinfo" ] && break; sleep 0.1; done
+host=$(sed -n 's/.*hwnd=\([0-9]*\).*/\1/p' "$hostinfo")
+hostpid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' "$hostinfo")
+start_saver "$win" /p "$host"
+for i in $(seq 25); do
+  driver children "$host"
+  printf '%s\n' "$E2E_OUT" | grep -q "pid=$SAVER_PID " && break
+  sleep 0.2
+done
+check "preview: shown in a second host ($host, process $hostpid)" still_running "$SAVER_PID"
+end_process "$hostpid"
+wait "$hostjob" 2>/dev/null
+check "preview: its host's process killed, the preview ends within 5 s" ended_within "$SAVER_PID" 5000
+end_process "$SAVER_PID"
+
+# The desktop is no preview host.
+driver desktop; desktop=$E2E_OUT
+start_saver "$win" /p "$desktop"
+check "preview: /p with the desktop window's handle ($desktop) ends at once" ended_within "$SAVER_PID" 3000
+end_process "$SAVER_PID"
 
 # What the preview looks like: Wine draws no child window whose parent lives in
 # another process, so the same preview code runs here inside a host of its own.

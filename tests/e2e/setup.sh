@@ -143,6 +143,27 @@ check "... with stb.exe not installed" test ! -e "$win/stb.exe"
 check "... and the store untouched ($(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT"))" \
   test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")" = absent
 
+# --- The thunder label's tool tip: one tool however often it is hovered, and none left
+#     over the hidden label on the later pages ---
+world tips
+start_setup "$win"
+tools() { driver tooltools "$SETUP_PID"; printf '%s\n' "$E2E_OUT" | sed -n 's/^tools=\([0-9]*\).*/\1/p' | awk '{ s += $1 } END { print s + 0 }'; }
+label() { xdotool mousemove $((X + 240)) $((Y + 230)); }
+before=$(tools)
+for i in $(seq 40); do label; sleep 0.05; xdotool mousemove $((X + 300)) $((Y + 60)); sleep 0.05; done
+check "40 hovers over Thunder-Effect leave the tool count as it was ($before, then $(tools))" test "$(tools)" = "$before"
+label; sleep 1.5
+driver tooltools "$SETUP_PID"
+check "resting on the label shows its tip" grep -q 'visible=1' <<<"$E2E_OUT"
+english_label; forward; forward
+label; sleep 2
+driver tooltools "$SETUP_PID"
+check "on the action page no tip shows where the hidden label was ($(tr '\n' ' ' <<<"$E2E_OUT"))" \
+  test -z "$(grep 'visible=1' <<<"$E2E_OUT")"
+xdotool key Escape
+check "Escape closes the wizard as any close does" ended_within "$SETUP_PID" 4000
+end_process "$SETUP_PID"
+
 # --- The elevated helper's part alone: /install-files makes the two copies, nothing else ---
 world helper
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files

@@ -20,6 +20,8 @@ class FakeHost : public ui::FormHost {
 
   void Create(ui::Form&) override { ++created; }
   void Destroy(ui::Form&) override { ++destroyed; }
+  bool refuseWindows = false;  // as when the system cannot make one
+  bool HasWindow(const ui::Form& form) const override { return !refuseWindows && form.IsVisible(); }
   void SetVisible(ui::Form&, bool) override {}
   // Every character 9 px wide, lines 19 px high, wrapping at word boundaries.
   ui::Size MeasureText(const ui::Font&, const std::wstring& text, int wrap) override {

@@ -118,6 +118,7 @@ class MeasuringHost : public FormHost {
  public:
   void Create(Form&) override {}
   void Destroy(Form&) override {}
+  bool HasWindow(const Form&) const override { return false; }
   void SetVisible(Form&, bool) override {}
   Size MeasureText(const Font&, const std::wstring& text, int wrap) override {
     const int width = int(text.size()) * 9;
@@ -127,6 +128,23 @@ class MeasuringHost : public FormHost {
   void SetTopmost(Form&, bool) override {}
   bool EmbedInto(Form&, int64_t) override { return false; }
 };
+
+TEST(FormModel, AListRefilledWithAsManyItemsIsANewList) {
+  TestForm f;
+  f.Load();
+  Control& list = f.C(L"cmbAktion");
+  for (const wchar_t* item : {L"Turn Off", L"Restart"}) list.AddItem(item);
+  const uint64_t first = list.ListRevision();
+  EXPECT_EQ(list.ListRevision(), first) << "reading changes nothing";
+  list.Clear();
+  for (const wchar_t* item : {L"Herunterfahren", L"Neu Starten"}) list.AddItem(item);
+  EXPECT_EQ(list.ListCount(), 2);
+  EXPECT_NE(list.ListRevision(), first) << "a renderer comparing counts would keep the old texts";
+  list.SetListIndex(1);
+  const uint64_t filled = list.ListRevision();
+  list.SetListIndex(0);
+  EXPECT_EQ(list.ListRevision(), filled) << "a new choice is not a new list";
+}
 
 TEST(FormModel, StartsFromItsDesign) {
   TestForm f;

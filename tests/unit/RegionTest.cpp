@@ -62,6 +62,16 @@ TEST(RegionScan, ABitmapFileOfOddWidthReadsRowsBottomUpWithoutItsPadding) {
     ASSERT_TRUE(dib);
     EXPECT_EQ(dib->picture.Pixels(), p.Pixels());
   }
+  // A 24-bit resource may carry a palette of biClrUsed entries before its bits.
+  std::vector<uint8_t> withPalette = WriteBmp24(p);
+  withPalette[46] = 2;  // biClrUsed
+  withPalette.insert(withPalette.begin() + 54, {9, 9, 9, 0, 8, 8, 8, 0});
+  const std::optional<Bitmap> hinted = ReadDib(withPalette.data() + 14, withPalette.size() - 14);
+  ASSERT_TRUE(hinted);
+  EXPECT_EQ(hinted->picture.Pixels(), p.Pixels()) << "the bits follow the palette";
+  withPalette[46] = 0xFF;  // more entries than the resource holds
+  withPalette[49] = 0x7F;
+  EXPECT_FALSE(ReadDib(withPalette.data() + 14, withPalette.size() - 14));
   // Red and blue must not be swapped: a key colour of (1, 2, 3) against (3, 2, 1).
   const Picture rb = FromRows({{Rgb{1, 2, 3}, Rgb{3, 2, 1}, Rgb{1, 2, 3}}});
   EXPECT_EQ(RegionFromPicture(ReadBmp(WriteBmp24(rb))->picture), Rects({{1, 0, 2, 1}}));

@@ -2,6 +2,8 @@
 // language choice, the install and action steps, their failures and the end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeHost.h"
 #include "FakePlatform.h"
 #include "app/StartMode.h"
@@ -288,6 +290,27 @@ TEST(ActionStep, ARefusedWriteOfTheChoiceEndsWithTheMessageBeforeTheProfile) {
   ASSERT_EQ(s.platform.messages.size(), 1u);
   EXPECT_EQ(s.platform.messages[0].title, L"Setup-Fehler");
   EXPECT_TRUE(s.platform.profile.empty());
+}
+
+TEST(ActionStep, ARefusedProfileWriteIsReportedAndTheScreenSaverPageStillOpens) {
+  for (const int language : {kEnglish, kGerman}) {
+    Wizard s;
+    s.platform.canWriteProfile = false;
+    ASSERT_TRUE(s.Open());
+    s.ToActionPage(language);
+    EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); }));
+    ASSERT_EQ(s.platform.messages.size(), 1u) << "no success text when the saver is not active";
+    EXPECT_EQ(s.platform.messages[0].text,
+              language == kEnglish ? L"The Screen Saver could not be installed successfully. Setup will end."
+                                   : L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.");
+    EXPECT_EQ(s.platform.messages[0].style, kMbIconError);
+    EXPECT_EQ(s.wiz.lblInfo[1].Caption().find(L"successfully installed"), std::wstring::npos);
+    EXPECT_EQ(s.platform.profile.size(), 1u) << "no ScreenSaveActive for a saver whose path was refused";
+    ASSERT_EQ(s.platform.runs.size(), 1u) << "where the user can pick it by hand";
+    EXPECT_NE(s.platform.runs[0].commandLine.find(L"desk.cpl,,1"), std::wstring::npos);
+    const auto& e = s.platform.events;
+    EXPECT_LT(std::find(e.begin(), e.end(), L"Message"), std::find(e.begin(), e.end(), L"Run")) << "after OK";
+  }
 }
 
 TEST(EndTimer, FiresOnceOpensTheScreenSaverPageAndEnds) {

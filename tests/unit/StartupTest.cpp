@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "FakeHost.h"
 #include "FakePlatform.h"
 
 namespace tarnix {
@@ -159,6 +160,39 @@ TEST(EndProgram, UnloadsTheSaverWindowOnceAndShowsTheCursor) {
   EXPECT_FALSE(p.app.options.IsLoaded()) << "naming a window does not load it";
   EXPECT_FALSE(p.app.setup.IsLoaded());
   EXPECT_FALSE(p.app.blitz.IsLoaded());
+}
+
+TEST(Windows, AWindowTheSystemCannotMakeIsSaidAndEndsTheProcess) {
+  for (const wchar_t* line : {L"C:\\WINDOWS\\Tarnix.scr /c", L"C:\\WINDOWS\\Tarnix.scr /s",
+                              L"D:\\SETUP_Tarnix.exe"}) {
+    FakeProcess p;
+    testing::FakeHost host;
+    host.refuseWindows = true;
+    p.app.SetHost(&host);
+    p.platform.commandLine = line;
+    p.platform.exePath = std::wstring(line).substr(0, std::wstring(line).find(L' '));
+    int code = -1;
+    try {
+      p.app.Start();
+    } catch (const ProcessEnded& e) {
+      code = e.exitCode;
+    }
+    EXPECT_EQ(code, kExitNoWindow) << "never a process waiting for input to no window";
+    ASSERT_EQ(p.platform.messages.size(), 1u);
+    EXPECT_NE(p.platform.messages[0].text.find(L"could not open its window"), std::wstring::npos);
+    EXPECT_FALSE(p.app.HasOpenWindow());
+  }
+}
+
+TEST(Windows, TheMessageLoopGoesOnOnlyWhileAWindowExists) {
+  FakeProcess p;
+  testing::FakeHost host;
+  p.app.SetHost(&host);
+  p.platform.commandLine = L"C:\\WINDOWS\\Tarnix.scr /c";
+  ASSERT_FALSE(p.Start());
+  EXPECT_TRUE(p.app.HasOpenWindow());
+  host.refuseWindows = true;  // the window went away without the program's doing
+  EXPECT_FALSE(p.app.HasOpenWindow());
 }
 
 }  // namespace

@@ -105,10 +105,11 @@ void FormWindow::SyncChild(Control& c) {
       if (c.GetKind() == Kind::CommandButton) SendMessageW(h, BCM_SETSHIELD, 0, c.Shield() ? TRUE : FALSE);
       break;
     case Kind::ComboBox:
-      if (SendMessageW(h, CB_GETCOUNT, 0, 0) != c.ListCount()) {
+      if (const auto shown = listsShown.find(&c); shown == listsShown.end() || shown->second != c.ListRevision()) {
         SendMessageW(h, CB_RESETCONTENT, 0, 0);
         for (int i = 0; i < c.ListCount(); ++i)
           SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.List(i).c_str()));
+        listsShown[&c] = c.ListRevision();
       }
       SendMessageW(h, CB_SETCURSEL, WPARAM(c.ListIndex()), 0);
       break;
@@ -137,7 +138,8 @@ void FormWindow::SyncToolTip(Control& c) {
   ti.hwnd = hwnd;
   ti.lpszText = const_cast<wchar_t*>(c.Design().toolTip);
   const auto child = children.find(&c);
-  if (child != children.end()) {
+  const bool windowed = child != children.end();
+  if (windowed) {
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.uId = reinterpret_cast<UINT_PTR>(child->second);
   } else {
@@ -146,8 +148,16 @@ void FormWindow::SyncToolTip(Control& c) {
     // A hidden windowless control has no area to hover over.
     ti.rect = c.Visible() ? PixelRect(c) : RECT{0, 0, 0, 0};
   }
-  if (!SendMessageW(toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti)) || (ti.uFlags & TTF_IDISHWND))
+  // One tool per control, added once; TTM_NEWTOOLRECTW answers nothing, so
+  // whether the tool exists is kept here. A windowed control's tool follows
+  // its window by itself.
+  if (!tools[&c]) {
     SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    tools[&c] = true;
+  } else if (!windowed) {
+    SendMessageW(toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  if (!c.Visible()) SendMessageW(toolTips, TTM_POP, 0, 0);  // a tip shown for it goes with it
 }
 
 std::vector<HWND> FormWindow::TabOrder() const {

@@ -18,6 +18,10 @@ void EndOnFatalError(const char* what) {
 
 namespace {
 
+#ifndef WM_MOUSEHWHEEL
+constexpr UINT WM_MOUSEHWHEEL = 0x020E;  // Vista's sideways wheel; the headers for XP lack it
+#endif
+
 int ShiftState() {
   return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
          (GetKeyState(VK_MENU) < 0 ? 4 : 0);
@@ -56,7 +60,13 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: OnMouse(msg, wp, lp); return 0;
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: OnMouse(msg, wp, lp); return 0;
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONUP: OnMouse(msg, wp, lp); return TRUE;  // as the extra buttons' messages want
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: form.Form_MouseWheel(GET_WHEEL_DELTA_WPARAM(wp)); return 0;
     case WM_CHAR: {
       int key = int(wp);
       form.Form_KeyPress(key);
@@ -148,6 +158,8 @@ void FormWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_XBUTTONDOWN:
       SetCapture(hwnd);
       pressed = under;
       pressedOnForm = under == nullptr;
@@ -161,7 +173,9 @@ void FormWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
       }
       break;
     case WM_LBUTTONUP:
-    case WM_RBUTTONUP: {
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+    case WM_XBUTTONUP: {
       Control* was = pressed;
       const bool onForm = pressedOnForm;
       pressed = nullptr;

@@ -35,6 +35,8 @@ struct FormWindow {
   std::map<Control*, HWND> children;
   std::map<int, Control*> byId;
   HWND toolTips = nullptr;
+  std::map<const Control*, bool> tools;            // the tool tips' tools, one per control
+  std::map<const Control*, uint64_t> listsShown;  // the list revision each combo box shows
   Control* pressed = nullptr;  // where the mouse went down
   bool pressedOnForm = false;
   bool destroying = false;

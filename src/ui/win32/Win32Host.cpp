@@ -28,7 +28,11 @@ void Win32Host::RegisterClasses() {
   RegisterClassExW(&wc);
 }
 
+Win32Host* Win32Host::watching_ = nullptr;
+
 Win32Host::~Win32Host() {
+  if (hostWatch_) KillTimer(nullptr, hostWatch_);
+  if (watching_ == this) watching_ = nullptr;
   for (auto& [form, w] : windows_) {
     w->destroying = true;
     DestroyWindow(w->hwnd);
@@ -67,7 +71,7 @@ FormWindow* Win32Host::Realize(Form& form) {
   // place, then turned into a frameless popup.
   HWND hwnd = CreateWindowExW(ex, kFormClass, form.Caption().c_str(), WS_OVERLAPPED | WS_CLIPCHILDREN,
                               CW_USEDEFAULT, CW_USEDEFAULT, width, height, nullptr, nullptr, instance_, w.get());
-  if (!hwnd) return nullptr;
+  if (!hwnd) return nullptr;  // the program sees no window for the form and says so
   w->hwnd = hwnd;
   SetWindowLongW(hwnd, GWL_STYLE, WS_POPUP | WS_CLIPCHILDREN);
   RECT rc;
@@ -125,6 +129,19 @@ bool Win32Host::PreTranslate(MSG& msg) {
     }
     return false;
   }
+  // Escape closes a dialog-like form as its close box does, unless it closes
+  // an open list first.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+    for (const auto& [form, w] : windows_) {
+      if (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd)) continue;
+      if (!form->Design() || !form->Design()->closesOnEscape) return false;
+      for (const auto& [c, h] : w->children)
+        if (c->GetKind() == Kind::ComboBox && SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
+      PostMessageW(w->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    }
+    return false;
+  }
   // Tab moves through the design's tab order. The dialog manager would skip
   // option buttons that are not chosen, which the designs do not want.
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
@@ -154,11 +171,29 @@ void Win32Host::Destroy(Form& form) {
   if (it == windows_.end()) return;
   std::unique_ptr<FormWindow> w = std::move(it->second);
   windows_.erase(it);
+  previewHosts_.erase(&form);
   const bool alreadyGoing = w->destroying;  // inside its own WM_DESTROY
   w->destroying = true;
   if (!alreadyGoing && IsWindow(w->hwnd)) DestroyWindow(w->hwnd);
   SetWindowLongPtrW(w->hwnd, GWLP_USERDATA, 0);
+  retired_.push_back(std::move(w));
   if (windows_.empty()) PostQuitMessage(0);
+}
+
+bool Win32Host::HasWindow(const Form& form) const {
+  const FormWindow* w = Find(form);
+  return w && IsWindow(w->hwnd);
+}
+
+void CALLBACK Win32Host::WatchPreviewHosts(HWND, UINT, UINT_PTR, DWORD) {
+  Win32Host* self = watching_;
+  if (!self) return;
+  for (auto it = self->previewHosts_.begin(); it != self->previewHosts_.end();) {
+    Form& form = *it->first;
+    const HWND host = it->second;
+    ++it;  // WindowLost may end the entry
+    if (!IsWindow(host) || !self->HasWindow(form)) form.WindowLost();
+  }
 }
 
 void Win32Host::SetVisible(Form& form, bool visible) {
@@ -229,7 +264,9 @@ void Win32Host::BringToFront(Form& form) {
 
 bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {
   HWND host = reinterpret_cast<HWND>(static_cast<intptr_t>(hostWindow));
-  if (hostWindow == 0 || !IsWindow(host)) return false;
+  // The desktop is never a preview's host: a child of it would be a
+  // full-screen window that nothing can close.
+  if (hostWindow == 0 || !IsWindow(host) || host == GetDesktopWindow()) return false;
   FormWindow* w = Realize(form);
   if (!w) return false;
   RECT hostRect{};
@@ -241,6 +278,9 @@ bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {
   SetWindowLongPtrW(w->hwnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(host));
   SetWindowPos(w->hwnd, nullptr, 0, 0, hostRect.right, hostRect.bottom, SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
   form.HostPlaced(0, 0, hostRect.right, hostRect.bottom);
+  previewHosts_[&form] = host;
+  watching_ = this;
+  if (!hostWatch_) hostWatch_ = SetTimer(nullptr, 0, 1000, WatchPreviewHosts);
   return true;
 }
 

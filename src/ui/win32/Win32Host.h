@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "ui/Form.h"
 #include "ui/win32/FormWindow.h"
@@ -23,6 +24,7 @@ class Win32Host : public FormHost {
 
   void Create(Form& form) override;
   void Destroy(Form& form) override;
+  bool HasWindow(const Form& form) const override;
   void SetVisible(Form& form, bool visible) override;
   void FormChanged(Form& form) override;
   void ControlChanged(Control& control) override;
@@ -44,9 +46,11 @@ class Win32Host : public FormHost {
   void RunMessageLoop(KeepGoing keepGoing) {
     MSG msg;
     while (keepGoing() && GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      if (PreTranslate(msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
+      if (!PreTranslate(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      retired_.clear();  // no handler of theirs is running now
     }
   }
   bool HasWindows() const { return !windows_.empty(); }
@@ -61,6 +65,16 @@ class Win32Host : public FormHost {
   bool classesRegistered_ = false;
   GdiCache gdi_;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows_;
+  // Windows destroyed while a handler of theirs may still be on the stack
+  // (a form unloaded from its own WM_DESTROY or mouse handler): freed by the
+  // message loop once that handler has returned.
+  std::vector<std::unique_ptr<FormWindow>> retired_;
+  // Embedded previews and their hosts: a host can vanish with its process
+  // without a message to the child, so a slow thread timer looks.
+  std::map<Form*, HWND> previewHosts_;
+  UINT_PTR hostWatch_ = 0;
+  static void CALLBACK WatchPreviewHosts(HWND, UINT, UINT_PTR, DWORD);
+  static Win32Host* watching_;
 };
 
 }  // namespace tarnix::ui

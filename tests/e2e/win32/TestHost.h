@@ -30,7 +30,7 @@ inline HWND CreateTestHost(int clientWidth, int clientHeight, int left, int top)
   return hwnd;
 }
 
-// Writes "hwnd=N client=X,Y size=WxH"; false when the file cannot be written.
+// Writes "hwnd=N client=X,Y size=WxH pid=P"; false when the file cannot be written.
 inline bool WriteTestHostInfo(const wchar_t* file, HWND hwnd) {
   POINT origin{0, 0};
   ClientToScreen(hwnd, &origin);
@@ -38,8 +38,9 @@ inline bool WriteTestHostInfo(const wchar_t* file, HWND hwnd) {
   GetClientRect(hwnd, &client);
   FILE* f = _wfopen(file, L"w");
   if (!f) return false;
-  std::fprintf(f, "hwnd=%lu client=%ld,%ld size=%ldx%ld\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(hwnd)),
-               origin.x, origin.y, client.right, client.bottom);
+  std::fprintf(f, "hwnd=%lu client=%ld,%ld size=%ldx%ld pid=%lu\n",
+               static_cast<unsigned long>(reinterpret_cast<uintptr_t>(hwnd)), origin.x, origin.y, client.right,
+               client.bottom, static_cast<unsigned long>(GetCurrentProcessId()));
   std::fclose(f);
   return true;
 }

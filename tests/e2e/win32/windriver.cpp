@@ -12,6 +12,8 @@
 //   windriver alpha HWND N MS       the extended style, then N samples of the layered alpha MS apart
 //   windriver above A B             whether window A lies above window B
 //   windriver clip-set TEXT | clip-get
+//   windriver desktop               the desktop window's handle
+//   windriver tooltools PID         the tool count of each tool tip control of a process
 #include <windows.h>
 #include <shellapi.h>
 
@@ -25,6 +27,21 @@
 #include "Utf8.h"
 
 namespace {
+
+struct ToolTipSearch {
+  DWORD pid;
+  std::vector<HWND> tips;
+};
+
+BOOL CALLBACK CollectToolTips(HWND h, LPARAM lp) {
+  auto* f = reinterpret_cast<ToolTipSearch*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(h, &owner);
+  wchar_t cls[64] = {};
+  GetClassNameW(h, cls, 64);
+  if (owner == f->pid && std::wstring(cls) == L"tooltips_class32") f->tips.push_back(h);
+  return TRUE;
+}
 
 void Describe(HWND h, const char* kind) {
   RECT r{};
@@ -121,6 +138,19 @@ int wmain() {
   const std::wstring cmd = argc > 1 ? argv[1] : L"";
   if (cmd == L"host" && argc == 5) return Host(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
   if (cmd == L"close" && argc == 3) return PostMessageW(HandleArg(argv[2]), WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"desktop") {
+    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetDesktopWindow())));
+    return 0;
+  }
+  if (cmd == L"tooltools" && argc == 3) {
+    const DWORD pid = static_cast<DWORD>(_wtoi(argv[2]));
+    ToolTipSearch found{pid, {}};
+    EnumWindows(CollectToolTips, reinterpret_cast<LPARAM>(&found));
+    for (HWND h : found.tips)
+      std::printf("tools=%ld visible=%d\n", static_cast<long>(SendMessageW(h, 0x0400 + 13 /* TTM_GETTOOLCOUNT */, 0, 0)),
+                  IsWindowVisible(h) ? 1 : 0);
+    return 0;
+  }
   if (cmd == L"children" && argc == 3) {
     EnumChildWindows(HandleArg(argv[2]), EachChild, reinterpret_cast<LPARAM>(HandleArg(argv[2])));
     return 0;
