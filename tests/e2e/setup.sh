@@ -164,6 +164,13 @@ xdotool key Escape
 check "Escape closes the wizard as any close does" ended_within "$SETUP_PID" 4000
 end_process "$SETUP_PID"
 
+# --- The elevated start the wizard uses for its helper: waited for, its exit code
+#     taken, the caller's messages dispatched meanwhile (Wine runs "runas" as is) ---
+run_win "$E2E_TESTBIN/tarnixctl.exe" run-elevated 1500 2
+check "the elevated start waits for the helper and takes its exit code ($E2E_OUT)" grep -q '^exit=2 ' <<<"$E2E_OUT"
+ticks=$(sed -n 's/.*ticks=\([0-9]*\).*/\1/p' <<<"$E2E_OUT")
+check "... while the caller's timer goes on ticking ($ticks ticks in 1.5 s)" test "${ticks:-0}" -ge 10
+
 # --- The elevated helper's part alone: /install-files makes the two copies, nothing else ---
 world helper
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files

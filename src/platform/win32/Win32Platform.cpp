@@ -149,17 +149,24 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   win32::UniqueHandle process(info.hProcess);
   // The wizard's windows go on painting (and its thunder flickering) meanwhile.
   HANDLE handle = process.get();
-  while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+  bool quit = false;  // a quit request is kept for the program's own loop
+  int quitCode = 0;
+  for (;;) {
+    const DWORD woke = quit ? WaitForSingleObject(handle, INFINITE)
+                            : MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_ALLINPUT);
+    if (woke != WAIT_OBJECT_0 + 1) break;
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (!quit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
-        PostQuitMessage(int(msg.wParam));  // for the program's own loop
+        quit = true;
+        quitCode = int(msg.wParam);
         break;
       }
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }
   }
+  if (quit) PostQuitMessage(quitCode);
   DWORD code = 0;
   if (!GetExitCodeProcess(handle, &code)) return std::nullopt;
   return int(code);

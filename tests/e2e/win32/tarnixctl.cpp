@@ -10,18 +10,22 @@
 //   tarnixctl hold FILE                  holds a file open without sharing until killed
 //   tarnixctl version EXE | icons EXE
 //   tarnixctl waitpid PID MS | kill PID
+//   tarnixctl run-elevated MS CODE         starts itself through the program's elevated start, waits, prints its exit
+//   tarnixctl exit-after MS CODE
 #include <windows.h>
 #include <shellapi.h>
 #include <shlwapi.h>
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Utf8.h"
 #include "platform/VersionBlock.h"
 #include "settings/LanguageTables.h"
+#include "platform/win32/Win32Platform.h"
 #include "settings/win32/RegistrySettingsStore.h"
 
 namespace {
@@ -131,6 +135,9 @@ int Version(const wchar_t* exe) {
 
 }  // namespace
 
+int g_ticks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++g_ticks; }
+
 int wmain() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
@@ -142,6 +149,20 @@ int wmain() {
   }
   if (cmd == L"get" && argc == 4) {
     PrintUtf8(store.GetSetting(argv[2], argv[3], L"<missing>"));
+    return 0;
+  }
+  if (cmd == L"exit-after" && argc == 4) {  // MS CODE: ends with CODE after MS
+    Sleep(static_cast<DWORD>(_wtoi(argv[2])));
+    return _wtoi(argv[3]);
+  }
+  if (cmd == L"run-elevated" && argc == 4) {  // MS CODE: the platform's elevated start of itself, waited for
+    // A timer of this thread counts what the wait dispatches, as a wizard's paint and pulse would be.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, CountTick);
+    const std::optional<int> code =
+        tarnix::Win32Platform().RunElevatedAndWait(std::wstring(L"exit-after ") + argv[2] + L" " + argv[3]);
+    KillTimer(nullptr, timer);
+    if (code) std::printf("exit=%d ticks=%d\n", *code, g_ticks);
+    else std::puts("declined");
     return 0;
   }
   if (cmd == L"clear") {
