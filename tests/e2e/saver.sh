@@ -36,6 +36,9 @@ black_screen() {
 black_screen; w=$W
 check "black screen: a window is shown ($w)" test -n "$w"
 check "black screen covers the whole screen" test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,1024,768"
+driver monitors
+check "... which is the whole virtual screen Wine reports ($E2E_OUT)" \
+  test "virtual=$(field x "$w"),$(field y "$w"),$(field w "$w")x$(field h "$w")" = "$(sed 's/.* //' <<<"$E2E_OUT")"
 check "black screen is topmost" test "$(field topmost "$w")" = 1
 check "black screen has no frame" test "$(field caption "$w")" = 0
 driver cursor

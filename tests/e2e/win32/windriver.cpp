@@ -13,6 +13,7 @@
 //   windriver above A B             whether window A lies above window B
 //   windriver clip-set TEXT | clip-get
 //   windriver desktop               the desktop window's handle
+//   windriver monitors              the monitor count and the virtual screen
 //   windriver tooltools PID         the tool count of each tool tip control of a process
 #include <windows.h>
 #include <shellapi.h>
@@ -138,6 +139,12 @@ int wmain() {
   const std::wstring cmd = argc > 1 ? argv[1] : L"";
   if (cmd == L"host" && argc == 5) return Host(_wtoi(argv[2]), _wtoi(argv[3]), argv[4]);
   if (cmd == L"close" && argc == 3) return PostMessageW(HandleArg(argv[2]), WM_CLOSE, 0, 0) ? 0 : 1;
+  if (cmd == L"monitors") {
+    std::printf("monitors=%d virtual=%d,%d,%dx%d\n", GetSystemMetrics(SM_CMONITORS), GetSystemMetrics(SM_XVIRTUALSCREEN),
+                GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    return 0;
+  }
   if (cmd == L"desktop") {
     std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetDesktopWindow())));
     return 0;
