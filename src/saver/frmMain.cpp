@@ -94,27 +94,24 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
   isPreview_ = true;
   // The clipboard is left alone: the preview runs every time the display
   // settings show it, and must not destroy what the user copied.
-  hostWindow_ = ParentHwndFromCommand(Trim(arguments));
+  hostWindow_ = ParentHwndFromCommand(arguments);
   if (hostWindow_ == 0) EndAtOnce();  // no usable host: nothing to draw into
   SetCaption(L"Preview");
   if (!Host() || !Host()->EmbedInto(*this, hostWindow_)) EndAtOnce();
   ShownByHost();
 
   const int w = Width(), h = Height();
-  ui::Control& logo = imgLogo;
-  ui::Control& info = lblInfo;
-  ui::Control& shadow = lblInfo2;
-  logo.Move(0, 0, w, h);
-  logo.SetVisible(true);
-  info.Move(0, 0, w);
-  shadow.Move(15, 15, w);
-  info.SetVisible(true);
-  shadow.SetVisible(true);
+  imgLogo.Move(0, 0, w, h);
+  imgLogo.SetVisible(true);
+  lblInfo.Move(0, 0, w);
+  lblInfo2.Move(15, 15, w);
+  lblInfo.SetVisible(true);
+  lblInfo2.SetVisible(true);
 
   const std::wstring code = app_.settings.GetSetting(keys::kAktionen, keys::kUse, L"");
   const std::wstring name = code.empty() ? std::wstring() : app_.settings.GetSetting(keys::kAktionen, code, L"");
-  info.SetCaption(name);
-  shadow.SetCaption(info.Caption());
+  lblInfo.SetCaption(name);
+  lblInfo2.SetCaption(lblInfo.Caption());
 }
 
 void frmMain::EnterBlackScreen() {
