@@ -151,9 +151,8 @@ void FormWindow::SyncToolTip(Control& c) {
   // One tool per control, added once; TTM_NEWTOOLRECTW answers nothing, so
   // whether the tool exists is kept here. A windowed control's tool follows
   // its window by itself.
-  if (!tools[&c]) {
+  if (tools.insert(&c).second) {
     SendMessageW(toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
-    tools[&c] = true;
   } else if (!windowed) {
     SendMessageW(toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&ti));
   }

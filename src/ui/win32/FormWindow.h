@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ struct FormWindow {
   std::map<Control*, HWND> children;
   std::map<int, Control*> byId;
   HWND toolTips = nullptr;
-  std::map<const Control*, bool> tools;            // the tool tips' tools, one per control
+  std::set<const Control*> tools;                 // the controls that have their tool tip tool
   std::map<const Control*, uint64_t> listsShown;  // the list revision each combo box shows
   Control* pressed = nullptr;  // where the mouse went down
   bool pressedOnForm = false;
