@@ -19,7 +19,6 @@ struct Options : testing::FakeProcess {
   }
   // Starts the process as "/c" does; false if it ended.
   bool Open() { return !Start(); }
-  ui::Control& C(const wchar_t* name) { return dlg.C(name); }
 };
 
 TEST(OptionsDialog, ShowsTheStoredTextsAndSelectsTheStoredAction) {
@@ -29,18 +28,18 @@ TEST(OptionsDialog, ShowsTheStoredTextsAndSelectsTheStoredAction) {
   ASSERT_TRUE(o.Open());
   EXPECT_TRUE(o.dlg.IsVisible());
   EXPECT_FALSE(o.app.main.IsVisible()) << "the saver window stays hidden";
-  ui::Control& list = o.C(L"cmbAktion");
+  ui::Control& list = o.dlg.cmbAktion;
   ASSERT_EQ(list.ListCount(), 7);
   EXPECT_EQ(list.List(0), L"Herunterfahren");
   EXPECT_EQ(list.List(6), L"Schwarzer Bildschirm");
   EXPECT_EQ(list.ListIndex(), 3);
-  EXPECT_EQ(o.C(L"lblText").Caption(), o.settings.GetSetting(L"Sprache", L"3", L""));
-  EXPECT_EQ(o.C(L"lblBesch").Caption(), L"Beschreibung:");
-  EXPECT_EQ(o.C(L"lblAktion").Caption(), L"Aktion");
-  EXPECT_EQ(o.C(L"lblAlpha").Caption(), L"Blitz-Effekt");
-  EXPECT_EQ(o.C(L"cmdOK").Caption(), L"Speichern");
-  EXPECT_EQ(o.C(L"lblVer").Caption(), L"2.6");
-  EXPECT_EQ(o.C(L"chkAlpha").Value(), 1);
+  EXPECT_EQ(o.dlg.lblText.Caption(), o.settings.GetSetting(L"Sprache", L"3", L""));
+  EXPECT_EQ(o.dlg.lblBesch.Caption(), L"Beschreibung:");
+  EXPECT_EQ(o.dlg.lblAktion.Caption(), L"Aktion");
+  EXPECT_EQ(o.dlg.lblAlpha.Caption(), L"Blitz-Effekt");
+  EXPECT_EQ(o.dlg.cmdOK.Caption(), L"Speichern");
+  EXPECT_EQ(o.dlg.lblVer.Caption(), L"2.6");
+  EXPECT_EQ(o.dlg.chkAlpha.Value(), 1);
   EXPECT_EQ(o.dlg.Caption(), L"     Tarnix: Optionen") << "the designed title, never the stored one";
 }
 
@@ -53,18 +52,18 @@ TEST(OptionsDialog, IsCentredSizedAndCutToTheSkin) {
   ASSERT_FALSE(o.dlg.WindowRegion().empty());
   EXPECT_EQ(o.dlg.WindowRegion().front().top, 1) << "row 0 is cut away";
   // The thunder box and its label lie wholly below the cut window.
-  EXPECT_GE(ui::PixelsFromTwips(o.C(L"chkAlpha").Top()), 249);
-  EXPECT_GE(ui::PixelsFromTwips(o.C(L"lblAlpha").Top()), 249);
+  EXPECT_GE(ui::PixelsFromTwips(o.dlg.chkAlpha.Top()), 249);
+  EXPECT_GE(ui::PixelsFromTwips(o.dlg.lblAlpha.Top()), 249);
 }
 
 TEST(OptionsDialog, TheDescriptionFollowsTheSelection) {
   Options o;
   WriteLanguageTables(o.settings, Language::English);
   ASSERT_TRUE(o.Open());
-  o.C(L"cmbAktion").SetListIndex(1);
-  EXPECT_EQ(o.C(L"lblText").Caption(), L"Shuts down the computer and turns it on.");
+  o.dlg.cmbAktion.SetListIndex(1);
+  EXPECT_EQ(o.dlg.lblText.Caption(), L"Shuts down the computer and turns it on.");
   o.dlg.cmbAktion_Change();
-  EXPECT_EQ(o.C(L"lblText").Caption(), L"Shuts down the computer and turns it on.");
+  EXPECT_EQ(o.dlg.lblText.Caption(), L"Shuts down the computer and turns it on.");
 }
 
 TEST(OptionsDialog, SaveWritesTheCodeAndTheBoxThenEnds) {
@@ -72,7 +71,7 @@ TEST(OptionsDialog, SaveWritesTheCodeAndTheBoxThenEnds) {
   WriteLanguageTables(o.settings, Language::English);
   o.settings.SaveSetting(L"Aktionen", L"Use", L"4");
   ASSERT_TRUE(o.Open());
-  o.C(L"cmbAktion").SetListIndex(0);
+  o.dlg.cmbAktion.SetListIndex(0);
   o.dlg.lblAlpha_Click();  // ticked -> off
   const size_t before = o.settings.Writes().size();
   EXPECT_TRUE(o.Ends([&] { o.dlg.cmdOK_Click(); }));
@@ -94,7 +93,7 @@ TEST(OptionsDialog, ClosingInAnyOtherWayEndsWithoutWriting) {
   Options o;
   o.settings.SaveSetting(L"Aktionen", L"Use", L"2");
   ASSERT_TRUE(o.Open());
-  o.C(L"cmbAktion").SetListIndex(5);
+  o.dlg.cmbAktion.SetListIndex(5);
   const size_t before = o.settings.Writes().size();
   EXPECT_TRUE(o.Ends([&] { o.dlg.Unload(ui::UnloadMode::FormControlMenu); }));
   EXPECT_EQ(o.settings.Writes().size(), before);
@@ -108,23 +107,23 @@ TEST(OptionsDialog, TheThunderLabelTogglesTheBox) {
     o2.settings.SaveSetting(L"Einstellungen", L"Alpha", stored);
     ASSERT_TRUE(o2.Open());
     for (int i = 0; i < clicks; ++i) o2.dlg.lblAlpha_Click();
-    EXPECT_EQ(o2.C(L"chkAlpha").Value(), expected) << "from " << stored << ", " << clicks << " click(s)";
+    EXPECT_EQ(o2.dlg.chkAlpha.Value(), expected) << "from " << stored << ", " << clicks << " click(s)";
   }
 }
 
 TEST(OptionsDialog, TheHoverUnderlineStaysUntilThePointerCrossesTheBareWindow) {
   Options o;
   ASSERT_TRUE(o.Open());
-  ui::Control& label = o.C(L"lblAlpha");
+  ui::Control& label = o.dlg.lblAlpha;
   EXPECT_FALSE(label.Underline());
   o.dlg.Control_Event(label, ui::Event::MouseMove, {});
   EXPECT_TRUE(label.Underline());
-  o.dlg.Control_Event(o.C(L"cmdOK"), ui::Event::MouseMove, {});
-  o.dlg.Control_Event(o.C(L"lblText"), ui::Event::MouseMove, {});
+  o.dlg.Control_Event(o.dlg.cmdOK, ui::Event::MouseMove, {});
+  o.dlg.Control_Event(o.dlg.lblText, ui::Event::MouseMove, {});
   EXPECT_TRUE(label.Underline()) << "other controls leave it alone";
   o.dlg.Form_MouseMove(0, 0, 100, 100);
   EXPECT_FALSE(label.Underline());
-  o.dlg.Control_Event(o.C(L"chkAlpha"), ui::Event::MouseMove, {});
+  o.dlg.Control_Event(o.dlg.chkAlpha, ui::Event::MouseMove, {});
   EXPECT_TRUE(label.Underline());
 }
 
@@ -136,7 +135,7 @@ TEST(OptionsDialog, PressingTheTopStripHandsTheWindowToTheDrag) {
   EXPECT_EQ(strip->Name(), L"imgVersch");
   o.dlg.Control_Event(*strip, ui::Event::MouseDown, {2});
   EXPECT_EQ(o.host.drags, 1) << "any button drags";
-  o.dlg.Control_Event(o.C(L"lblBesch"), ui::Event::MouseDown, {1});
+  o.dlg.Control_Event(o.dlg.lblBesch, ui::Event::MouseDown, {1});
   EXPECT_EQ(o.host.drags, 1);
 }
 
@@ -147,7 +146,7 @@ TEST(OptionsDialog, InvalidStoredValuesGiveDefinedChoices) {
     Options o;
     if (c.use) o.settings.SaveSetting(L"Aktionen", L"Use", c.use);
     ASSERT_TRUE(o.Open());
-    EXPECT_EQ(o.C(L"cmbAktion").ListIndex(), c.index) << "use = " << (c.use ? "\"" : "missing");
+    EXPECT_EQ(o.dlg.cmbAktion.ListIndex(), c.index) << "use = " << (c.use ? "\"" : "missing");
   }
   struct Alpha { const wchar_t* stored; int value; };
   for (const Alpha a : {Alpha{L"1", 1}, Alpha{L"2", 2}, Alpha{L"0", 0}, Alpha{L"", 0}, Alpha{L"3", 0},
@@ -155,7 +154,7 @@ TEST(OptionsDialog, InvalidStoredValuesGiveDefinedChoices) {
     Options o;
     o.settings.SaveSetting(L"Einstellungen", L"Alpha", a.stored);
     ASSERT_TRUE(o.Open());
-    EXPECT_EQ(o.C(L"chkAlpha").Value(), a.value);
+    EXPECT_EQ(o.dlg.chkAlpha.Value(), a.value);
     EXPECT_TRUE(o.Ends([&] { o.dlg.cmdOK_Click(); }));
     EXPECT_EQ(o.settings.GetSetting(L"Aktionen", L"use", L""), L"6") << "saving writes a valid code";
   }
@@ -169,9 +168,9 @@ TEST(OptionsDialog, LongAndStrangeTextsAreShownAsTheyAre) {
   o.settings.SaveSetting(L"Sprache", L"6", control);
   o.settings.SaveSetting(L"Sprache", L"Speichern", huge);
   ASSERT_TRUE(o.Open());
-  EXPECT_EQ(o.C(L"cmbAktion").List(0), huge);
-  EXPECT_EQ(o.C(L"lblText").Caption(), control);
-  EXPECT_EQ(o.C(L"cmdOK").Caption(), huge);
+  EXPECT_EQ(o.dlg.cmbAktion.List(0), huge);
+  EXPECT_EQ(o.dlg.lblText.Caption(), control);
+  EXPECT_EQ(o.dlg.cmdOK.Caption(), huge);
 }
 
 TEST(Startup, NoArgumentsAndSlashCColonOpenTheOptionsDialog) {

@@ -36,9 +36,9 @@ TEST(DesignState, ABlackWindowOfItsDesignSizeWithNothingOnIt) {
   EXPECT_EQ(s.main.GetWindowState(), ui::WindowState::Normal);
   EXPECT_FALSE(s.main.OnTop());
   for (const auto& c : s.main.Controls()) EXPECT_FALSE(c->Visible()) << "control shown: " << ::testing::PrintToString(c->Name());
-  EXPECT_EQ(s.main.C(L"lblInfo").Caption(), L"lblInfo");
-  EXPECT_EQ(s.main.C(L"lblInfo2").Caption(), L"lblInfo");
-  EXPECT_EQ(s.main.C(L"lblInfo2").Left(), -60);
+  EXPECT_EQ(s.main.lblInfo.Caption(), L"lblInfo");
+  EXPECT_EQ(s.main.lblInfo2.Caption(), L"lblInfo");
+  EXPECT_EQ(s.main.lblInfo2.Left(), -60);
   EXPECT_EQ(s.Count(L"ShowCursor(false)"), 0) << "the cursor stays visible";
 }
 
@@ -164,14 +164,14 @@ TEST(PreviewEntry, FillsTheHostWithTheLogoAndTheActionName) {
   EXPECT_EQ(p.main.Caption(), L"Preview");
   EXPECT_EQ(p.main.Width(), 152 * 15);
   EXPECT_EQ(p.main.Height(), 112 * 15);
-  const ui::Control& logo = p.main.C(L"imgLogo");
+  const ui::Control& logo = p.main.imgLogo;
   EXPECT_TRUE(logo.Visible());
   EXPECT_EQ(logo.Left(), 0);
   EXPECT_EQ(logo.Top(), 0);
   EXPECT_EQ(logo.Width(), 152 * 15);
   EXPECT_EQ(logo.Height(), 112 * 15);
-  const ui::Control& info = p.main.C(L"lblInfo");
-  const ui::Control& shadow = p.main.C(L"lblInfo2");
+  const ui::Control& info = p.main.lblInfo;
+  const ui::Control& shadow = p.main.lblInfo2;
   EXPECT_EQ(info.Caption(), L"Stand By");
   EXPECT_EQ(shadow.Caption(), L"Stand By");
   EXPECT_TRUE(info.Visible());
@@ -207,8 +207,8 @@ TEST(PreviewEntry, NoStoredActionGivesEmptyLabels) {
   Saver s;
   s.host.hostWindows[1234] = {152, 112};
   ASSERT_FALSE(s.StartWith(L"/p 1234"));
-  EXPECT_EQ(s.main.C(L"lblInfo").Caption(), L"");
-  EXPECT_EQ(s.main.C(L"lblInfo2").Caption(), L"");
+  EXPECT_EQ(s.main.lblInfo.Caption(), L"");
+  EXPECT_EQ(s.main.lblInfo2.Caption(), L"");
 }
 
 TEST(PreviewEntry, WithoutAUsableHostTheProcessEnds) {

@@ -26,11 +26,9 @@ struct Wizard : testing::FakeProcess {
     platform.winDir = L"C:\\WINDOWS";
   }
   bool Open() { return !Start(); }
-  ui::Control& C(const wchar_t* name, int index = -1) { return wiz.C(name, index); }
-  bool Shown(const wchar_t* name, int index = -1) { return C(name, index).Visible(); }
   // The user clicks a language label, then ">>" on the language and install pages.
   void ToInstallPage(int language) {
-    wiz.Control_Event(C(L"lblOpt", language), ui::Event::Click, {});
+    wiz.Control_Event(wiz.lblOpt[language], ui::Event::Click, {});
     wiz.cmdOK_Click();
   }
   void ToActionPage(int language) {
@@ -49,66 +47,64 @@ TEST(SetupWizard, OpensOnTheLanguagePageCutToTheSkin) {
   EXPECT_FALSE(s.app.main.IsLoaded()) << "the saver window was unloaded";
   EXPECT_EQ(s.wiz.WizardPage(), 0);
   EXPECT_EQ(s.wiz.Caption(), L"     Tarnix: Setup");
-  EXPECT_EQ(s.C(L"lblVer").Caption(), L"2.6");
+  EXPECT_EQ(s.wiz.lblVer.Caption(), L"2.6");
   EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Width()), 440);
   EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Height()), 249);
   EXPECT_EQ(ui::PixelsFromTwips(s.wiz.Left()), 292);
   ASSERT_FALSE(s.wiz.WindowRegion().empty());
-  EXPECT_EQ(s.C(L"lblInfo", 0).Caption(), L"Select a langugage.");
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"W\u00e4hlen Sie eine Sprache.");
-  for (int i : {0, 1}) EXPECT_TRUE(s.Shown(L"lblOpt", i) && s.Shown(L"imgOPt", i));
-  EXPECT_TRUE(s.Shown(L"chkAlpha") && s.Shown(L"lblAlpha"));
-  EXPECT_EQ(s.C(L"chkAlpha").Value(), 0);
-  EXPECT_FALSE(s.Shown(L"cmbAktion"));
-  EXPECT_FALSE(s.C(L"cmdOK").Enabled()) << "no language chosen yet";
-  EXPECT_TRUE(s.C(L"cmdR\u00fcck").Enabled());
+  EXPECT_EQ(s.wiz.lblInfo[0].Caption(), L"Select a langugage.");
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(), L"W\u00e4hlen Sie eine Sprache.");
+  for (int i : {0, 1}) EXPECT_TRUE(s.wiz.lblOpt[i].Visible() && s.wiz.imgOPt[i].Visible());
+  EXPECT_TRUE(s.wiz.chkAlpha.Visible() && s.wiz.lblAlpha.Visible());
+  EXPECT_EQ(s.wiz.chkAlpha.Value(), 0);
+  EXPECT_FALSE(s.wiz.cmbAktion.Visible());
+  EXPECT_FALSE(s.wiz.cmdOK.Enabled()) << "no language chosen yet";
+  EXPECT_TRUE(s.wiz.cmdRück.Enabled());
   // What must stay out of sight lies wholly beyond the cut window.
-  for (const auto& [name, index] : std::vector<std::pair<const wchar_t*, int>>{
-           {L"picDesign", -1}, {L"imgSp", 0}, {L"imgSp", 1}, {L"imgSp", 2}, {L"imgSp", 3},
-           {L"optSprache", 0}, {L"optSprache", 1}, {L"lblAktion", -1}}) {
-    const ui::Control& c = s.C(name, index);
-    EXPECT_TRUE(ui::PixelsFromTwips(c.Left()) >= 440 || ui::PixelsFromTwips(c.Top()) >= 249)
-        << ::testing::PrintToString(std::wstring(name)) << index;
+  for (const ui::Control* c : {&s.wiz.picDesign, &s.wiz.imgSp[0], &s.wiz.imgSp[1], &s.wiz.imgSp[2], &s.wiz.imgSp[3],
+                                &s.wiz.optSprache[0], &s.wiz.optSprache[1], &s.wiz.lblAktion}) {
+    EXPECT_TRUE(ui::PixelsFromTwips(c->Left()) >= 440 || ui::PixelsFromTwips(c->Top()) >= 249)
+        << ::testing::PrintToString(c->Name()) << c->Index();
   }
 }
 
 TEST(SetupWizard, TheLanguageCanBeChosenBackAndForth) {
   Wizard s;
   ASSERT_TRUE(s.Open());
-  const int selectedGerman = s.C(L"imgSp", 1).Picture(), unselectedEnglish = s.C(L"imgSp", 2).Picture();
-  s.wiz.Control_Event(s.C(L"imgOPt", kGerman), ui::Event::Click, {});  // the picture forwards like the label
-  EXPECT_TRUE(s.C(L"cmdOK").Enabled());
+  const int selectedGerman = s.wiz.imgSp[1].Picture(), unselectedEnglish = s.wiz.imgSp[2].Picture();
+  s.wiz.Control_Event(s.wiz.imgOPt[kGerman], ui::Event::Click, {});  // the picture forwards like the label
+  EXPECT_TRUE(s.wiz.cmdOK.Enabled());
   EXPECT_EQ(s.wiz.ChosenLanguage(), Language::German);
-  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Blitz-Effekt");
-  EXPECT_EQ(s.C(L"imgOPt", kGerman).Picture(), selectedGerman);
-  EXPECT_EQ(s.C(L"imgOPt", kEnglish).Picture(), unselectedEnglish);
-  s.wiz.Control_Event(s.C(L"lblOpt", kEnglish), ui::Event::Click, {});
+  EXPECT_EQ(s.wiz.lblAlpha.Caption(), L"Blitz-Effekt");
+  EXPECT_EQ(s.wiz.imgOPt[kGerman].Picture(), selectedGerman);
+  EXPECT_EQ(s.wiz.imgOPt[kEnglish].Picture(), unselectedEnglish);
+  s.wiz.Control_Event(s.wiz.lblOpt[kEnglish], ui::Event::Click, {});
   EXPECT_EQ(s.wiz.ChosenLanguage(), Language::English);
-  EXPECT_EQ(s.C(L"optSprache", kGerman).Value(), 0) << "one choice at a time";
-  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Thunder-Effect");
-  EXPECT_EQ(s.C(L"imgOPt", kEnglish).Picture(), s.C(L"imgSp", 0).Picture());
-  EXPECT_EQ(s.C(L"imgOPt", kGerman).Picture(), s.C(L"imgSp", 3).Picture());
+  EXPECT_EQ(s.wiz.optSprache[kGerman].Value(), 0) << "one choice at a time";
+  EXPECT_EQ(s.wiz.lblAlpha.Caption(), L"Thunder-Effect");
+  EXPECT_EQ(s.wiz.imgOPt[kEnglish].Picture(), s.wiz.imgSp[0].Picture());
+  EXPECT_EQ(s.wiz.imgOPt[kGerman].Picture(), s.wiz.imgSp[3].Picture());
 }
 
 TEST(SetupWizard, HoverColoursFollowThePointer) {
   Wizard s;
   ASSERT_TRUE(s.Open());
   auto colours = [&] {
-    return std::vector<uint32_t>{s.C(L"lblOpt", 0).ForeColor(), s.C(L"lblOpt", 1).ForeColor(),
-                                 s.C(L"lblAlpha").ForeColor()};
+    return std::vector<uint32_t>{s.wiz.lblOpt[0].ForeColor(), s.wiz.lblOpt[1].ForeColor(),
+                                 s.wiz.lblAlpha.ForeColor()};
   };
   const uint32_t hi = ui::Rgb(192, 64, 0), no = 0;
-  s.wiz.Control_Event(s.C(L"imgOPt", 0), ui::Event::MouseMove, {});
+  s.wiz.Control_Event(s.wiz.imgOPt[0], ui::Event::MouseMove, {});
   EXPECT_EQ(colours(), (std::vector<uint32_t>{hi, no, no}));
-  s.wiz.Control_Event(s.C(L"imgOPt", 1), ui::Event::MouseMove, {});
+  s.wiz.Control_Event(s.wiz.imgOPt[1], ui::Event::MouseMove, {});
   EXPECT_EQ(colours(), (std::vector<uint32_t>{no, hi, no})) << "straight from one picture to the other";
-  s.wiz.Control_Event(s.C(L"lblAlpha"), ui::Event::MouseMove, {});
+  s.wiz.Control_Event(s.wiz.lblAlpha, ui::Event::MouseMove, {});
   EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, hi}));
-  s.wiz.Control_Event(s.C(L"lblOpt", 0), ui::Event::MouseMove, {});
+  s.wiz.Control_Event(s.wiz.lblOpt[0], ui::Event::MouseMove, {});
   EXPECT_EQ(colours(), (std::vector<uint32_t>{hi, no, hi})) << "a label lights only itself";
   s.wiz.Form_MouseMove(0, 0, 10, 10);
   EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, no}));
-  s.wiz.Control_Event(s.C(L"chkAlpha"), ui::Event::MouseMove, {});
+  s.wiz.Control_Event(s.wiz.chkAlpha, ui::Event::MouseMove, {});
   EXPECT_EQ(colours(), (std::vector<uint32_t>{no, no, hi}));
 }
 
@@ -117,32 +113,32 @@ TEST(SetupWizard, ForwardAndBackKeepTheLanguage) {
   ASSERT_TRUE(s.Open());
   s.ToInstallPage(kEnglish);
   EXPECT_EQ(s.wiz.WizardPage(), 1);
-  EXPECT_FALSE(s.Shown(L"lblInfo", 0));
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"Click on the right button to install the screen saver.");
+  EXPECT_FALSE(s.wiz.lblInfo[0].Visible());
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(), L"Click on the right button to install the screen saver.");
   for (int i : {0, 1})
-    EXPECT_FALSE(s.Shown(L"lblOpt", i) || s.Shown(L"imgOPt", i) || s.Shown(L"optSprache", i));
-  EXPECT_TRUE(s.Shown(L"chkAlpha") && s.Shown(L"lblAlpha"));
-  EXPECT_EQ(s.C(L"cmdOK").Caption(), L">>");
-  EXPECT_TRUE(s.C(L"cmdOK").Enabled());
+    EXPECT_FALSE(s.wiz.lblOpt[i].Visible() || s.wiz.imgOPt[i].Visible() || s.wiz.optSprache[i].Visible());
+  EXPECT_TRUE(s.wiz.chkAlpha.Visible() && s.wiz.lblAlpha.Visible());
+  EXPECT_EQ(s.wiz.cmdOK.Caption(), L">>");
+  EXPECT_TRUE(s.wiz.cmdOK.Enabled());
   EXPECT_TRUE(s.platform.copies.empty() && s.settings.Writes().empty()) << "nothing happens on this step";
 
   s.wiz.cmdRück_Click();
   EXPECT_EQ(s.wiz.WizardPage(), 0);
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"W\u00e4hlen Sie eine Sprache.");
-  EXPECT_TRUE(s.Shown(L"lblInfo", 0) && s.Shown(L"lblInfo", 1));
-  for (int i : {0, 1}) EXPECT_TRUE(s.Shown(L"lblOpt", i) && s.Shown(L"imgOPt", i));
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(), L"W\u00e4hlen Sie eine Sprache.");
+  EXPECT_TRUE(s.wiz.lblInfo[0].Visible() && s.wiz.lblInfo[1].Visible());
+  for (int i : {0, 1}) EXPECT_TRUE(s.wiz.lblOpt[i].Visible() && s.wiz.imgOPt[i].Visible());
   EXPECT_EQ(s.wiz.ChosenLanguage(), Language::English);
-  EXPECT_EQ(s.C(L"lblAlpha").Caption(), L"Thunder-Effect");
-  EXPECT_TRUE(s.C(L"cmdOK").Enabled()) << "\">>\" works again at once";
+  EXPECT_EQ(s.wiz.lblAlpha.Caption(), L"Thunder-Effect");
+  EXPECT_TRUE(s.wiz.cmdOK.Enabled()) << "\">>\" works again at once";
 
   s.wiz.cmdOK_Click();
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(), L"Click on the right button to install the screen saver.");
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(), L"Click on the right button to install the screen saver.");
 }
 
 TEST(SetupWizard, CancellingOnTheLanguagePageWritesAndCopiesNothing) {
   Wizard s;
   ASSERT_TRUE(s.Open());
-  s.wiz.Control_Event(s.C(L"lblOpt", kGerman), ui::Event::Click, {});
+  s.wiz.Control_Event(s.wiz.lblOpt[kGerman], ui::Event::Click, {});
   EXPECT_TRUE(s.Ends([&] { s.wiz.cmdRück_Click(); }));
   EXPECT_TRUE(s.platform.copies.empty());
   EXPECT_TRUE(s.settings.Writes().empty());
@@ -174,20 +170,20 @@ TEST(InstallStep, CopiesBothFilesThenWritesTheTablesAndShowsTheActionPage) {
   MemorySettingsStore expected;
   WriteLanguageTables(expected, Language::German);
   EXPECT_EQ(s.settings.Writes(), expected.Writes());
-  ui::Control& list = s.C(L"cmbAktion");
+  ui::Control& list = s.wiz.cmbAktion;
   ASSERT_EQ(list.ListCount(), 7);
   EXPECT_EQ(list.List(0), L"Herunterfahren");
   EXPECT_EQ(list.List(6), L"Schwarzer Bildschirm");
   EXPECT_EQ(list.ListIndex(), 6);
   EXPECT_TRUE(list.Visible());
   EXPECT_EQ(s.wiz.WizardPage(), 2);
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(),
             L"Der Bildschirmschoner wurde installiert. Welche Aktion soll beim Start des Bildschirmschoners "
             L"durchgef\u00fchrt werden?");
-  EXPECT_EQ(s.C(L"cmdOK").Caption(), L"Speichern");
-  EXPECT_FALSE(s.Shown(L"cmdR\u00fcck"));
-  EXPECT_FALSE(s.Shown(L"chkAlpha") || s.Shown(L"lblAlpha"));
-  EXPECT_EQ(s.C(L"chkAlpha").Value(), 1);
+  EXPECT_EQ(s.wiz.cmdOK.Caption(), L"Speichern");
+  EXPECT_FALSE(s.wiz.cmdRück.Visible());
+  EXPECT_FALSE(s.wiz.chkAlpha.Visible() || s.wiz.lblAlpha.Visible());
+  EXPECT_EQ(s.wiz.chkAlpha.Value(), 1);
   EXPECT_FALSE(s.app.blitz.IsVisible()) << "the thunder window is hidden";
   EXPECT_TRUE(s.platform.profile.empty()) << "the profile waits for the action page";
 }
@@ -197,10 +193,10 @@ TEST(InstallStep, TheListShowsWhatTheStoreHoldsAfterTheWrite) {
   ASSERT_TRUE(s.Open());
   s.ToActionPage(kEnglish);
   std::vector<std::wstring> names;
-  for (int i = 0; i < s.C(L"cmbAktion").ListCount(); ++i) names.push_back(s.C(L"cmbAktion").List(i));
+  for (int i = 0; i < s.wiz.cmbAktion.ListCount(); ++i) names.push_back(s.wiz.cmbAktion.List(i));
   EXPECT_EQ(names, (std::vector<std::wstring>{L"Turn Off", L"Restart", L"Hibernate", L"Stand By", L"Log Off",
                                               L"Switch User", L"Black Screen"}));
-  EXPECT_EQ(s.C(L"cmdOK").Caption(), L"Save");
+  EXPECT_EQ(s.wiz.cmdOK.Caption(), L"Save");
 }
 
 TEST(InstallStep, AFailedCopyShowsTheMessageLeavesTheStoreAndEnds) {
@@ -253,18 +249,18 @@ TEST(ActionStep, StoresTheChoiceActivatesTheSaverAndShowsTheCompletionText) {
   Wizard s;
   ASSERT_TRUE(s.Open());
   s.ToActionPage(kEnglish);
-  s.C(L"cmbAktion").SetListIndex(1);
+  s.wiz.cmbAktion.SetListIndex(1);
   const size_t before = s.settings.Writes().size();
   s.wiz.cmdOK_Click();
   EXPECT_EQ(s.WritesSince(before), (std::vector<std::wstring>{L"Aktionen/Use=1"}));
   EXPECT_EQ(s.platform.profile, (std::vector<std::wstring>{L"Desktop/SCRNSAVE.EXE=C:\\WINDOWS\\Tarnix.scr",
                                                            L"Desktop/ScreenSaveActive=1"}));
-  EXPECT_FALSE(s.Shown(L"cmbAktion"));
-  EXPECT_TRUE(s.C(L"tmrEnd").Enabled());
-  EXPECT_EQ(s.C(L"tmrEnd").Interval(), 1500);
-  EXPECT_FALSE(s.C(L"cmdOK").Enabled());
-  EXPECT_FALSE(s.C(L"cmdR\u00fcck").Enabled());
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+  EXPECT_FALSE(s.wiz.cmbAktion.Visible());
+  EXPECT_TRUE(s.wiz.tmrEnd.Enabled());
+  EXPECT_EQ(s.wiz.tmrEnd.Interval(), 1500);
+  EXPECT_FALSE(s.wiz.cmdOK.Enabled());
+  EXPECT_FALSE(s.wiz.cmdRück.Enabled());
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(),
             L"Free Program!\rAuthor: Pellhorn Software\rVersion: 2.6.0\r"
             L"Screen Saver has beeb successfully installed. \rSetup will end now.");
   EXPECT_TRUE(s.platform.runs.empty()) << "the control panel waits for the timer";
@@ -276,7 +272,7 @@ TEST(ActionStep, TheGermanCompletionTextAndTheUntouchedDefault) {
   s.ToActionPage(kGerman);
   s.wiz.cmdOK_Click();
   EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"use", L""), L"6") << "the preselected black screen";
-  EXPECT_EQ(s.C(L"lblInfo", 1).Caption(),
+  EXPECT_EQ(s.wiz.lblInfo[1].Caption(),
             L"Kostenloses Programm!\rAutor: Pellhorn Software\rVersion: 2.6.0\r"
             L"Die Installation wurde erfolgreich abgeschlossen.\rSetup wird jetzt beendet.");
 }
@@ -319,7 +315,7 @@ TEST(EndTimer, FiresOnceOpensTheScreenSaverPageAndEnds) {
   ASSERT_TRUE(s.Open());
   s.ToActionPage(kEnglish);
   s.wiz.cmdOK_Click();
-  EXPECT_TRUE(s.Ends([&] { s.wiz.Control_Event(s.C(L"tmrEnd"), ui::Event::Timer, {}); }));
+  EXPECT_TRUE(s.Ends([&] { s.wiz.Control_Event(s.wiz.tmrEnd, ui::Event::Timer, {}); }));
   ASSERT_EQ(s.platform.runs.size(), 1u);
   EXPECT_EQ(s.platform.runs[0].program, L"C:\\Win Dir\\system32\\rundll32.exe");
   EXPECT_EQ(s.platform.runs[0].commandLine,
@@ -334,9 +330,9 @@ TEST(EndTimer, AControlPanelThatCannotStartLeavesTheTextUntilTheUserCloses) {
   s.ToActionPage(kEnglish);
   s.wiz.cmdOK_Click();
   s.platform.canStart = false;
-  EXPECT_FALSE(s.Ends([&] { s.wiz.Control_Event(s.C(L"tmrEnd"), ui::Event::Timer, {}); }));
-  EXPECT_FALSE(s.C(L"tmrEnd").Enabled()) << "it fires once";
-  EXPECT_NE(s.C(L"lblInfo", 1).Caption().find(L"Setup will end now."), std::wstring::npos);
+  EXPECT_FALSE(s.Ends([&] { s.wiz.Control_Event(s.wiz.tmrEnd, ui::Event::Timer, {}); }));
+  EXPECT_FALSE(s.wiz.tmrEnd.Enabled()) << "it fires once";
+  EXPECT_NE(s.wiz.lblInfo[1].Caption().find(L"Setup will end now."), std::wstring::npos);
   EXPECT_TRUE(s.Ends([&] { s.wiz.Unload(ui::UnloadMode::FormControlMenu); }));
 }
 

@@ -27,8 +27,8 @@ struct Thunder : testing::FakeProcess {
   // The timer that is enabled ticks once; false when none is.
   bool Tick() {
     for (int i : {0, 1})
-      if (blitz.C(L"tmrAlpha", i).Enabled()) {
-        blitz.Control_Event(blitz.C(L"tmrAlpha", i), ui::Event::Timer, {});
+      if (blitz.tmrAlpha[i].Enabled()) {
+        blitz.Control_Event(blitz.tmrAlpha[i], ui::Event::Timer, {});
         return true;
       }
     return false;
@@ -96,8 +96,8 @@ TEST(ThunderWindow, BelowWindows5ItOnlyRaisesItself) {
   t.blitz.Show();
   for (int i = 0; i < 5; ++i) ASSERT_TRUE(t.Tick());
   EXPECT_EQ(t.blitz.AlphaLevel(), 255);
-  EXPECT_TRUE(t.blitz.C(L"tmrAlpha", 0).Enabled());
-  EXPECT_FALSE(t.blitz.C(L"tmrAlpha", 1).Enabled());
+  EXPECT_TRUE(t.blitz.tmrAlpha[0].Enabled());
+  EXPECT_FALSE(t.blitz.tmrAlpha[1].Enabled());
   EXPECT_EQ(t.blitz.Opacity(), -1) << "never layered";
   EXPECT_EQ(t.host.raised, 5);
 }
@@ -132,7 +132,7 @@ TEST(ThunderBox, TickingShowsAndStartsClearingHidesAndStopsTheLevelCarriesOver) 
 TEST(ThunderBox, GreyDoesNothing) {
   Thunder t;
   ASSERT_FALSE(t.Start());
-  t.wiz.C(L"chkAlpha").SetValue(2);
+  t.wiz.chkAlpha.SetValue(2);
   EXPECT_FALSE(t.blitz.IsLoaded());
 }
 
@@ -141,7 +141,7 @@ TEST(ThunderBox, InstallingHidesAndStopsTheWindowLoadingItIfNeeded) {
     Thunder t;
     ASSERT_FALSE(t.Start());
     if (shownBefore) t.ThunderBox();
-    t.wiz.Control_Event(t.wiz.C(L"lblOpt", 0), ui::Event::Click, {});
+    t.wiz.Control_Event(t.wiz.lblOpt[0], ui::Event::Click, {});
     t.wiz.cmdOK_Click();
     t.wiz.cmdOK_Click();
     EXPECT_TRUE(t.blitz.IsLoaded());

@@ -59,8 +59,8 @@ class UiTest : public Form {
 
  protected:
   void Form_Load() override {
-    for (const wchar_t* item : {L"Turn Off", L"Restart", L"Black Screen"}) C(L"cmbAktion").AddItem(item);
-    C(L"cmbAktion").SetListIndex(0);
+    for (const wchar_t* item : {L"Turn Off", L"Restart", L"Black Screen"}) cmbAktion.AddItem(item);
+    cmbAktion.SetListIndex(0);
   }
   void Form_Unload(int&) override { Log("Form_Unload"); }
 
@@ -69,6 +69,7 @@ class UiTest : public Form {
     std::fprintf(log_, "%s\n", text);
     std::fflush(log_);
   }
+  Control& cmbAktion = Bind(L"cmbAktion");
   FILE* log_;
   bool throws_;
   int ticks_ = 0;
