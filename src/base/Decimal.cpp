@@ -6,11 +6,8 @@
 
 namespace tarnix {
 
-std::optional<DecimalParts> ScanDecimal(std::wstring_view s) {
-  size_t first = 0, last = s.size();
-  while (first < last && IsBlank(s[first])) ++first;
-  while (last > first && IsBlank(s[last - 1])) --last;
-  s = s.substr(first, last - first);
+std::optional<DecimalParts> ScanDecimal(std::wstring_view text) {
+  const std::wstring_view s = TrimView(text);
   DecimalParts p;
   size_t i = 0;
   const auto digitsFrom = [&](size_t from) {

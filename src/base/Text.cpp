@@ -2,12 +2,14 @@
 
 namespace tarnix {
 
-std::wstring Trim(const std::wstring& text) {
+std::wstring_view TrimView(std::wstring_view text) {
   size_t first = 0, last = text.size();
   while (first < last && IsBlank(text[first])) ++first;
   while (last > first && IsBlank(text[last - 1])) --last;
   return text.substr(first, last - first);
 }
+
+std::wstring Trim(const std::wstring& text) { return std::wstring(TrimView(text)); }
 
 std::wstring FoldCase(const std::wstring& text) {
   std::wstring out = text;

@@ -2,6 +2,7 @@
 // text, trimming, the settings store's letter-case folding and the command line.
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace tarnix {
 
@@ -11,6 +12,7 @@ inline bool IsSign(wchar_t c) { return c == L'+' || c == L'-'; }
 inline bool IsExponentMark(wchar_t c) { return c == L'E' || c == L'e' || c == L'D' || c == L'd'; }
 
 // Without the blanks and tabs at either end.
+std::wstring_view TrimView(std::wstring_view text);
 std::wstring Trim(const std::wstring& text);
 
 // Upper case for ASCII and Latin-1 letters: names that differ only in letter

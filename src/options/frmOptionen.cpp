@@ -4,6 +4,7 @@
 
 #include "app/ActionChoice.h"
 #include "app/App.h"
+#include "app/StartMode.h"
 #include "base/Decimal.h"
 #include "forms/Designs.h"
 #include "platform/Platform.h"
@@ -40,8 +41,7 @@ void frmOptionen::Form_Load() {
   FillActionList(cmbAktion, s);
   // A stored code that is missing, not whole or out of range selects the
   // black screen, as the setup does.
-  cmbAktion.SetListIndex(WholeNumberIn(s.GetSetting(keys::kAktionen, keys::kUse, L""), 0, kActionCount - 1)
-                             .value_or(kBlackScreen));
+  cmbAktion.SetListIndex(ActionCodeFromText(s.GetSetting(keys::kAktionen, keys::kUse, L"")).value_or(kBlackScreen));
   lblAktion.SetCaption(s.GetSetting(keys::kSprache, keys::kAktion, L""));
   lblAlpha.SetCaption(s.GetSetting(keys::kSprache, keys::kAlpha, L""));
   cmdOK.SetCaption(s.GetSetting(keys::kSprache, keys::kSpeichern, L""));

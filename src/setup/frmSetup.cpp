@@ -226,9 +226,13 @@ int frmSetup::CopyFiles() {
   return result;
 }
 
-void frmSetup::InstallFailed() {
+void frmSetup::ShowInstallError() {
   const SetupTexts& t = TextsFor(ChosenLanguage());
   app_.platform.ShowMessage(t.errorText, kMbIconError, t.errorTitle);
+}
+
+void frmSetup::InstallFailed() {
+  ShowInstallError();
   EndProgram(app_);
 }
 
@@ -247,8 +251,7 @@ void frmSetup::ActionStep() {
       app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr") &&
       app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
   if (!activated) {
-    const SetupTexts& t = TextsFor(ChosenLanguage());
-    app_.platform.ShowMessage(t.errorText, kMbIconError, t.errorTitle);
+    ShowInstallError();
     int tab = kScreenSaverTab;
     OpenDisplayProperties(app_, tab);
     EndProgram(app_);

@@ -77,6 +77,7 @@ class frmSetup : public ui::Form {
   // The language page's four controls, shown or hidden together.
   void ShowLanguageChoice(bool visible);
   void HideThunder();
+  void ShowInstallError();  // in the chosen language
   [[noreturn]] void InstallFailed();
 
   App& app_;
