@@ -106,15 +106,5 @@ TEST(Companion, HibernationTurnedOffIsSaidInBothLanguagesAndNothingElseIsDone) {
   EXPECT_TRUE(power.messages[0].second);
 }
 
-TEST(Companion, AClassicMachineSuspendsAsBefore) {
-  for (const auto& [args, call] : std::vector<std::pair<std::wstring, std::wstring>>{{L"/h", L"hibernate"},
-                                                                                      {L"/s", L"standby"}}) {
-    FakePower power;
-    power.capabilities = kClassicDesktop;
-    EXPECT_EQ(stb::Run(args, power), kExitDone);
-    EXPECT_EQ(power.calls, (std::vector<std::wstring>{L"privilege", call}));
-  }
-}
-
 }  // namespace
 }  // namespace tarnix::stb

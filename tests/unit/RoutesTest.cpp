@@ -98,16 +98,6 @@ TEST(Forms, EveryRouteReachesItsHandler) {
   ExpectEveryRouteReachesItsHandler(p.app.blitz);
 }
 
-TEST(Forms, EventsOfControlsWithoutARouteChangeNothing) {
-  testing::FakeProcess p;
-  WriteLanguageTables(p.settings, Language::English);
-  p.app.options.Load();
-  const std::wstring before = p.app.options.lblText.Caption();
-  p.app.options.Control_Event(p.app.options.lblVer, ui::Event::Click, {});
-  p.app.options.Control_Event(p.app.options.cmdOK, ui::Event::MouseMove, {});
-  EXPECT_EQ(p.app.options.lblText.Caption(), before);
-}
-
 TEST(Forms, TheListsChangeEventShowsTheDescriptionAsItsClickDoes) {
   testing::FakeProcess p;
   WriteLanguageTables(p.settings, Language::English);
