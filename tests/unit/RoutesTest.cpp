@@ -2,7 +2,10 @@
 // when it is made, and every event a form routes reaches its handler.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -96,6 +99,36 @@ TEST(Forms, EveryRouteReachesItsHandler) {
   ExpectEveryRouteReachesItsHandler(p.app.options);
   ExpectEveryRouteReachesItsHandler(p.app.setup);
   ExpectEveryRouteReachesItsHandler(p.app.blitz);
+}
+
+// The control handlers a form's header declares ("void cmdOK_Click();").
+std::set<std::string> DeclaredHandlers(const char* header) {
+  std::ifstream in(std::string(TARNIX_SRC_DIR) + "/" + header);
+  std::stringstream text;
+  text << in.rdbuf();
+  std::set<std::string> names;
+  static const std::regex handler(R"(void\s+([^\s(]+_(Click|Change|MouseMove|MouseDown|Timer))\s*\()");
+  const std::string s = text.str();
+  for (std::sregex_iterator i(s.begin(), s.end(), handler), end; i != end; ++i)
+    if ((*i)[1].str().rfind("Form_", 0) != 0) names.insert((*i)[1].str());
+  return names;
+}
+
+template <class F>
+std::set<std::string> RoutedHandlers() {
+  std::set<std::string> names;
+  for (const ui::Route<F>& r : F::Routes()) names.insert(r.name);
+  return names;
+}
+
+TEST(Forms, EveryHandlerAFormDeclaresHasARoute) {
+  const auto options = DeclaredHandlers("options/frmOptionen.h");
+  const auto setup = DeclaredHandlers("setup/frmSetup.h");
+  const auto blitz = DeclaredHandlers("effects/frmBlitz.h");
+  ASSERT_FALSE(options.empty() || setup.empty() || blitz.empty()) << "the headers were not read";
+  EXPECT_EQ(options, RoutedHandlers<frmOptionen>());
+  EXPECT_EQ(setup, RoutedHandlers<frmSetup>());
+  EXPECT_EQ(blitz, RoutedHandlers<frmBlitz>());
 }
 
 TEST(Forms, TheListsChangeEventShowsTheDescriptionAsItsClickDoes) {
