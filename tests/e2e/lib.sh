@@ -66,8 +66,22 @@ REG
   touch "$stamp"
 }
 
+# Wine's virtual desktop shows one monitor only: a test of several monitors runs
+# its programs on the X screen itself for a while. The mark makes the next run
+# put the desktop back even if that test was killed before it could.
+E2E_ROOTED="$WINEPREFIX/.tarnix-rooted"
+e2e_desktop_off() {
+  touch "$E2E_ROOTED"
+  wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+}
+e2e_desktop_back() {
+  [ -f "$E2E_ROOTED" ] || return 0
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 && rm -f "$E2E_ROOTED"
+}
+
 e2e_stop() {
   local pid
+  e2e_desktop_back
   # Programs the test started in the background, then whatever else runs in the prefix.
   for pid in $(jobs -p); do kill "$pid" 2>/dev/null; done
   wineserver -k >/dev/null 2>&1
@@ -86,12 +100,13 @@ e2e_begin() {
   trap e2e_stop EXIT
   # A display of our own: other processes on the machine may hold a fixed number.
   local dispfile="$E2E_WORK/display"
-  Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$dispfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 9 -screen 0 "${E2E_SCREEN:-1024x768}x24" ${E2E_XVFB_ARGS:-} -nolisten tcp 9>"$dispfile" >/dev/null 2>&1 &
   E2E_XVFB_PID=$!
   local i
   for i in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$dispfile")"
   e2e_prefix
+  e2e_desktop_back
   wineserver -p >/dev/null 2>&1 </dev/null
   wine "$E2E_TESTBIN/tarnixctl.exe" clear >/dev/null 2>&1
 }
@@ -136,6 +151,20 @@ start_saver() {  # start_saver WINDIR_UNIX ARGS...
   run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$win/Tarnix.scr")" "$@"
   SAVER_PID=${E2E_OUT#pid=}
 }
+# The started saver's visible top-level window once it is up (waits up to 5 s), in $W.
+W=""
+saver_window() {
+  local i
+  W=""
+  for i in $(seq 25); do
+    driver windows "$SAVER_PID"
+    W=$(printf '%s\n' "$E2E_OUT" | grep 'class=TarnixForm' | grep 'visible=1' | head -n1)
+    [ -n "$W" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 # Waits up to MS for a Windows process to end; true when it has.
 ended_within() {  # ended_within PID MS
   [ -n "$1" ] || { e2e_log "  (no process id to wait for)"; return 1; }

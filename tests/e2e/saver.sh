@@ -10,20 +10,6 @@ win="$root/WINDOWS"
 export TARNIX_RECORD_LOG
 TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
 
-# The saver's visible top-level window once it is up (waits up to 5 s), in $W.
-W=""
-saver_window() {
-  local i
-  W=""
-  for i in $(seq 25); do
-    driver windows "$SAVER_PID"
-    W=$(printf '%s\n' "$E2E_OUT" | grep 'class=TarnixForm' | grep 'visible=1' | head -n1)
-    [ -n "$W" ] && return 0
-    sleep 0.2
-  done
-  return 1
-}
-
 # --- The black screen (stored action 6) ---
 settings_set Aktionen Use 6
 black_screen() {
