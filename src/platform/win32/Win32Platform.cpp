@@ -136,7 +136,11 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   const std::wstring exe = ExePath();
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof(info);
-  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  // Not SEE_MASK_FLAG_NO_UI: it holds back every prompt of the shell, not only
+  // its error boxes (the security warning for a downloaded file too, since
+  // SmartScreen's 2024 update), and the start then fails instead of asking.
+  // A declined prompt shows nothing either way.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS;
   info.hwnd = GetActiveWindow();  // the prompt belongs to the wizard
   info.lpVerb = L"runas";
   info.lpFile = exe.c_str();
