@@ -137,12 +137,6 @@ void Control::SetListIndex(int index) {
   form_.Control_Event(*this, Event::Click, {});
 }
 
-void Control::SetInterval(int ms) {
-  if (ms == interval_) return;
-  interval_ = ms < 0 ? 0 : ms;
-  Changed();
-}
-
 void Control::SetMeasuredSize(int widthTwips, int heightTwips) {
   width_ = widthTwips;
   height_ = heightTwips;

@@ -108,9 +108,8 @@ class Control {
   uint64_t ListRevision() const { return listRevision_; }
   void SetListIndex(int index);
 
-  // Timers: Enabled and Interval.
+  // Timers: Enabled and the designed Interval.
   int Interval() const { return interval_; }
-  void SetInterval(int ms);
 
   // Called by the host after it measured an autosized label.
   void SetMeasuredSize(int widthTwips, int heightTwips);

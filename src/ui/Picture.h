@@ -23,7 +23,6 @@ class Picture {
   int Height() const { return h_; }
   Rgb At(int x, int y) const { return px_[size_t(y) * w_ + x]; }
   Rgb& At(int x, int y) { return px_[size_t(y) * w_ + x]; }
-  bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < w_ && y < h_; }
   const std::vector<Rgb>& Pixels() const { return px_; }
 
  private:

@@ -44,11 +44,6 @@ FormWindow* Win32Host::Find(const Form& form) const {
   return it == windows_.end() ? nullptr : it->second.get();
 }
 
-HWND Win32Host::WindowOf(const Form& form) const {
-  const FormWindow* w = Find(form);
-  return w ? w->hwnd : nullptr;
-}
-
 void Win32Host::Create(Form& form) {
   // A running timer needs its window at once; anything else waits until shown.
   for (const auto& c : form.Controls())

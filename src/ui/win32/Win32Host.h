@@ -37,9 +37,9 @@ class Win32Host : public FormHost {
   void BeginDrag(Form& form) override;
   std::optional<Picture> ReadPicture(int id) override { return gdi_.Pixels(id); }
 
-  HWND WindowOf(const Form& form) const;
-  // Tab and Shift+Tab through the design's tab order; true
-  // when the message was handled.
+  // The keys the forms handle before their windows see them (Tab and
+  // Shift+Tab in the design's order, Alt+F4, Escape) and the moves over their
+  // windowed controls; true when the message was handled.
   bool PreTranslate(MSG& msg);
   // Dispatches messages while keepGoing() holds and the thread has not quit.
   template <typename KeepGoing>
@@ -53,7 +53,6 @@ class Win32Host : public FormHost {
       retired_.clear();  // no handler of theirs is running now
     }
   }
-  bool HasWindows() const { return !windows_.empty(); }
 
  private:
   FormWindow* Find(const Form& form) const;
