@@ -62,6 +62,13 @@ black_screen_on "two side by side" "1024x768+0+0,1024x768+1024+0" "monitors=2 vi
 # The primary on the right: the left monitor has negative coordinates.
 black_screen_on "one left of the primary" "1024x768+1024+0,1024x768+0+0" "monitors=2 virtual=-1024,0,2048x768" \
   512,384 2,2 2045,765 1536,384
+# Dialogs keep to the primary monitor: the options open in its middle, not across the two.
+start_saver "$win" /c
+visible_titled "     Tarnix: Optionen"
+check "one left of the primary: the options dialog is centred on the primary monitor ($D)" \
+  test "$(field x "$D"),$(field y "$D")" = "292,259"
+end_process "$SAVER_PID"
+
 # A smaller second monitor: the virtual screen is their bounding box.
 black_screen_on "a smaller second monitor" "1280x768+0+0,768x576+1280+0" "monitors=2 virtual=0,0,2048x768" \
   640,384 1660,288 2045,2
