@@ -1,6 +1,7 @@
 #include "app/StartMode.h"
 
 #include "base/Decimal.h"
+#include "base/Text.h"
 #include "setup/InstallFiles.h"
 #include "platform/Platform.h"
 

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "base/Text.h"
 #include "settings/Actions.h"
 
 namespace tarnix {

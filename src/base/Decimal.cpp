@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "base/Text.h"
+
 namespace tarnix {
 
 std::optional<DecimalParts> ScanDecimal(std::wstring_view text) {

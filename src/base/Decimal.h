@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "base/Text.h"
-
 namespace tarnix {
 
 // One number's parts, read by one scanner for every reader: blanks around

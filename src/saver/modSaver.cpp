@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Decimal.h"
+#include "base/Text.h"
 
 namespace tarnix {
 

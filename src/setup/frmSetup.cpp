@@ -252,8 +252,7 @@ void frmSetup::ActionStep() {
       app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
   if (!activated) {
     ShowInstallError();
-    int tab = kScreenSaverTab;
-    OpenDisplayProperties(app_, tab);
+    OpenScreenSaverPage();
     EndProgram(app_);
   }
   tmrEnd.SetEnabled(true);
@@ -264,9 +263,13 @@ void frmSetup::ActionStep() {
 
 void frmSetup::tmrEnd_Timer() {
   tmrEnd.SetEnabled(false);  // once
-  int tab = kScreenSaverTab;
-  if (OpenDisplayProperties(app_, tab)) EndProgram(app_);
+  if (OpenScreenSaverPage()) EndProgram(app_);
   // Not started: the completion text stays until the user closes the wizard.
+}
+
+bool frmSetup::OpenScreenSaverPage() {
+  int tab = kScreenSaverTab;
+  return OpenDisplayProperties(app_, tab);
 }
 
 void frmSetup::Form_QueryUnload(int& /*cancel*/, ui::UnloadMode /*mode*/) { EndProgram(app_); }

@@ -78,6 +78,8 @@ class frmSetup : public ui::Form {
   void ShowLanguageChoice(bool visible);
   void HideThunder();
   void ShowInstallError();  // in the chosen language
+  // The Display control panel on its screen-saver page; false when it could not start.
+  bool OpenScreenSaverPage();
   [[noreturn]] void InstallFailed();
 
   App& app_;

@@ -1,6 +1,6 @@
 #include "stb/StbCommand.h"
 
-#include "base/Decimal.h"
+#include "base/Text.h"
 
 namespace tarnix::stb {
 

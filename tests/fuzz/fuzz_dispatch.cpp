@@ -2,6 +2,7 @@
 // executable name and folder, the switch and the mode it chooses.
 #include "FuzzInput.h"
 #include "app/StartMode.h"
+#include "base/Text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tarnix;

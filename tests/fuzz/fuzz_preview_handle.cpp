@@ -2,6 +2,7 @@
 // read whole, from the longest.
 #include "FuzzInput.h"
 #include "base/Decimal.h"
+#include "base/Text.h"
 #include "saver/modSaver.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StartMode.h"
+#include "base/Text.h"
 
 namespace tarnix {
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Decimal.h"
+#include "base/Text.h"
 #include "saver/modSaver.h"
 
 namespace tarnix {
