@@ -67,15 +67,19 @@ REG
 }
 
 # Wine's virtual desktop shows one monitor only: a test of several monitors runs
-# its programs on the X screen itself for a while. The mark makes the next run
-# put the desktop back even if that test was killed before it could.
+# its programs on the X screen itself for a while, with Wine taking its monitors
+# from Xinerama's heads rather than from XRandR (which sees Xvfb's one output
+# wherever libXrandr is installed for Wine's architecture). The mark makes the
+# next run put both back even if that test was killed before it could.
 E2E_ROOTED="$WINEPREFIX/.tarnix-rooted"
 e2e_desktop_off() {
   touch "$E2E_ROOTED"
   wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
 }
 e2e_desktop_back() {
   [ -f "$E2E_ROOTED" ] || return 0
+  wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 && rm -f "$E2E_ROOTED"
 }
 
