@@ -72,12 +72,12 @@ REG
 # wherever libXrandr is installed for Wine's architecture). The mark makes the
 # next run put both back even if that test was killed before it could.
 E2E_ROOTED="$WINEPREFIX/.tarnix-rooted"
-e2e_desktop_off() {
+e2e_monitors_from_heads() {
   touch "$E2E_ROOTED"
   wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /d N /f >/dev/null 2>&1
 }
-e2e_desktop_back() {
+e2e_monitors_back() {
   [ -f "$E2E_ROOTED" ] || return 0
   wine reg delete 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 && rm -f "$E2E_ROOTED"
@@ -85,7 +85,7 @@ e2e_desktop_back() {
 
 e2e_stop() {
   local pid
-  e2e_desktop_back
+  e2e_monitors_back
   # Programs the test started in the background, then whatever else runs in the prefix.
   for pid in $(jobs -p); do kill "$pid" 2>/dev/null; done
   wineserver -k >/dev/null 2>&1
@@ -110,7 +110,7 @@ e2e_begin() {
   for i in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$dispfile")"
   e2e_prefix
-  e2e_desktop_back
+  e2e_monitors_back
   wineserver -p >/dev/null 2>&1 </dev/null
   wine "$E2E_TESTBIN/tarnixctl.exe" clear >/dev/null 2>&1
 }

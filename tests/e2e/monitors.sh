@@ -27,7 +27,7 @@ export LD_LIBRARY_PATH="$heads${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
 # the primary monitor) on the X screen itself.
 use_heads() {
   export TARNIX_HEADS=$1
-  e2e_desktop_off
+  e2e_monitors_from_heads
   wineserver -k >/dev/null 2>&1
   wineserver -w
   wineserver -p >/dev/null 2>&1 </dev/null
