@@ -117,11 +117,25 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
 void frmMain::EnterBlackScreen() {
   SetOnTop(true);
   app_.platform.ShowCursor(false);
-  // Every monitor, not only the primary one that maximising would cover.
+  blackScreen_ = true;
+  CoverEveryMonitor();
+  Show();
+}
+
+// Every monitor, not only the primary one that maximising would cover.
+void frmMain::CoverEveryMonitor() {
   const ScreenArea all = app_.platform.VirtualScreenPixels();
   Move(ui::TwipsFromPixels(all.left), ui::TwipsFromPixels(all.top), ui::TwipsFromPixels(all.width),
        ui::TwipsFromPixels(all.height));
-  Show();
+}
+
+void frmMain::Form_DisplayChanged() {
+  if (!blackScreen_) return;
+  // A monitor plugged in or a resolution changed while the screen is black:
+  // cover the new desk. The cursor stayed where it was but the window moved
+  // under it, so the next mouse report only records again.
+  CoverEveryMonitor();
+  lastMouseX_ = lastMouseY_ = 0;
 }
 
 void frmMain::SetOnTop(bool value) {

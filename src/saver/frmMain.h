@@ -37,6 +37,7 @@ class frmMain : public ui::Form {
   // The wheel is input as a click is.
   void Form_MouseWheel(int delta) override;
   void Form_Resize() override {}  // the layout is never recomputed on a size change
+  void Form_DisplayChanged() override;
   void WindowLost() override;
 
  protected:
@@ -46,6 +47,7 @@ class frmMain : public ui::Form {
  private:
   void RunStoredAction();
   void Form_Terminate();
+  void CoverEveryMonitor();
   [[noreturn]] void EndAtOnce();
 
   App& app_;
@@ -54,6 +56,7 @@ class frmMain : public ui::Form {
   // Wider than 16 bits, so that a screen beyond 2184 pixels cannot overflow them.
   int32_t lastMouseX_ = 0, lastMouseY_ = 0;
   bool onTop_ = false;
+  bool blackScreen_ = false;
 };
 
 }  // namespace tarnix

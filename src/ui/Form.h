@@ -158,6 +158,8 @@ class Form {
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseWheel(int /*delta*/) {}
   virtual void Form_Resize() {}
+  // The monitors or their resolution changed.
+  virtual void Form_DisplayChanged() {}
   virtual void Control_Event(Control& /*control*/, Event /*event*/, const MouseArgs& /*args*/) {}
   // The host showed the window itself (a preview embedded in its host).
   void ShownByHost() {

@@ -64,6 +64,25 @@ for input in "click 4" "click 2" "click 8"; do
   end_process "$SAVER_PID"
 done
 
+# A resolution changed while the screen is black (as a monitor plugged in
+# would): the black screen covers the new screen and goes on.
+black_screen; w=$W
+check "black screen shown before the resolution changes" test -n "$w"
+driver resolution 800 600
+check "the desktop takes 800 x 600 ($E2E_OUT)" test "$E2E_OUT" = 0
+saver_window; w=$W
+check "black screen follows to the new screen ($w)" \
+  test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,800,600"
+check "... and goes on" still_running "$SAVER_PID"
+driver resolution 1024 768
+check "the desktop is back at 1024 x 768 ($E2E_OUT)" test "$E2E_OUT" = 0
+saver_window; w=$W
+check "... and so is the black screen ($w)" \
+  test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,1024,768"
+xdotool click 1
+check "black screen still ends on a click" ended_within "$SAVER_PID" 4000
+end_process "$SAVER_PID"
+
 # --- The design state (an unknown switch) ---
 xdotool mousemove 1000 740
 start_saver "$win" /x

@@ -79,6 +79,40 @@ TEST(BlackScreen, CoversEveryMonitor) {
   }
 }
 
+TEST(BlackScreen, FollowsAMonitorPluggedInWhileItShows) {
+  Saver s;
+  s.settings.SaveSetting(L"Aktionen", L"Use", L"6");
+  ASSERT_FALSE(s.StartWith(L"/s"));
+  EXPECT_FALSE(s.Ends([&] { s.main.Form_MouseMove(0, 0, 7680, 5760); }));
+
+  const ScreenArea two{-1280, 0, 2304, 1024};
+  s.platform.virtualScreen = two;
+  EXPECT_FALSE(s.Ends([&] { s.main.Form_DisplayChanged(); }));
+  EXPECT_EQ(ui::PixelsFromTwips(s.main.Left()), two.left);
+  EXPECT_EQ(ui::PixelsFromTwips(s.main.Top()), two.top);
+  EXPECT_EQ(ui::PixelsFromTwips(s.main.Width()), two.width);
+  EXPECT_EQ(ui::PixelsFromTwips(s.main.Height()), two.height);
+  EXPECT_TRUE(s.main.OnTop());
+  EXPECT_EQ(s.platform.cursorCount, -1) << "the cursor stays hidden";
+
+  // The window moved 1280 pixels under a cursor that stayed: not a move.
+  EXPECT_FALSE(s.Ends([&] { s.main.Form_MouseMove(0, 0, 7680 + 1280 * 15, 5760); }));
+  EXPECT_TRUE(s.Ends([&] { s.main.Form_MouseMove(0, 0, 7680 + 1280 * 15, 5760 + 45); }))
+      << "a real move after it still ends the screen";
+}
+
+TEST(BlackScreen, TheOtherFacesKeepTheirPlaceWhenTheDisplayChanges) {
+  Saver s;
+  ASSERT_FALSE(s.StartWith(L"/x"));
+  const int left = s.main.Left(), top = s.main.Top(), width = s.main.Width(), height = s.main.Height();
+  s.platform.virtualScreen = {-1280, 0, 2304, 1024};
+  s.main.Form_DisplayChanged();
+  EXPECT_EQ(s.main.Left(), left);
+  EXPECT_EQ(s.main.Top(), top);
+  EXPECT_EQ(s.main.Width(), width);
+  EXPECT_EQ(s.main.Height(), height);
+}
+
 TEST(BlackScreen, ClickAndKeyShowTheCursorBeforeEnding) {
   for (int which = 0; which < 2; ++which) {
     Saver s;

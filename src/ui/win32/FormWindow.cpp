@@ -76,6 +76,7 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_TIMER: OnTimer(wp); return 0;
     case WM_SIZE: OnSize(wp, lp); return 0;
     case WM_MOVE: OnMove(lp); return 0;
+    case WM_DISPLAYCHANGE: form.Form_DisplayChanged(); return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:

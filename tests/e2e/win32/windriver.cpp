@@ -15,6 +15,7 @@
 //   windriver desktop               the desktop window's handle
 //   windriver monitors              the monitor count and the virtual screen
 //   windriver tooltools PID         the tool count of each tool tip control of a process
+//   windriver resolution W H        sets the primary monitor's resolution (as a user in the display settings)
 #include <windows.h>
 #include <shellapi.h>
 
@@ -144,6 +145,16 @@ int wmain() {
                 GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
                 GetSystemMetrics(SM_CYVIRTUALSCREEN));
     return 0;
+  }
+  if (cmd == L"resolution" && argc == 4) {
+    DEVMODEW mode{};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = DWORD(_wtoi(argv[2]));
+    mode.dmPelsHeight = DWORD(_wtoi(argv[3]));
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsW(&mode, 0);
+    std::printf("%ld\n", static_cast<long>(result));
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
   }
   if (cmd == L"desktop") {
     std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetDesktopWindow())));
