@@ -31,6 +31,7 @@ struct ScreenSize {
 // are negative when a monitor lies left of or above the primary one.
 struct ScreenArea {
   int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const ScreenArea&) const = default;
 };
 
 // Whether the process holds administrator rights, and whether asking for them

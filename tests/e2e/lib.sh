@@ -179,6 +179,8 @@ end_process() { [ -n "$1" ] && run_win "$E2E_TESTBIN/tarnixctl.exe" kill "$1"; }
 driver() { run_win "$E2E_TESTBIN/windriver.exe" "$@"; }
 # A field of windriver's description: field NAME "$line"
 field() { printf '%s\n' "$2" | tr ' ' '\n' | sed -n "s/^$1=//p" | head -n1; }
+# A described window's place, "X,Y,WxH".
+placement() { echo "$(field x "$1"),$(field y "$1"),$(field w "$1")x$(field h "$1")"; }
 # The RGB of one screen pixel, as "r,g,b".
 pixel() {  # pixel PNG X Y
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:

@@ -46,7 +46,7 @@ black_screen_on() {
   saver_window
   check "$what: the black screen is shown ($W)" test -n "$W"
   check "$what: ... covering the whole virtual screen" \
-    test "$(field x "$W"),$(field y "$W"),$(field w "$W")x$(field h "$W")" = "$virtual"
+    test "$(placement "$W")" = "$virtual"
   check "$what: ... topmost" test "$(field topmost "$W")" = 1
   local shot p colours="" blacks=""
   shot=$(screenshot "monitors-${what// /-}")

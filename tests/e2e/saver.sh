@@ -21,10 +21,10 @@ black_screen() {
 }
 black_screen; w=$W
 check "black screen: a window is shown ($w)" test -n "$w"
-check "black screen covers the whole screen" test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,1024,768"
+check "black screen covers the whole screen" test "$(placement "$w")" = "0,0,1024x768"
 driver monitors
 check "... which is the whole virtual screen Wine reports ($E2E_OUT)" \
-  test "virtual=$(field x "$w"),$(field y "$w"),$(field w "$w")x$(field h "$w")" = "$(sed 's/.* //' <<<"$E2E_OUT")"
+  test "virtual=$(placement "$w")" = "$(sed 's/.* //' <<<"$E2E_OUT")"
 check "black screen is topmost" test "$(field topmost "$w")" = 1
 check "black screen has no frame" test "$(field caption "$w")" = 0
 driver cursor
@@ -72,13 +72,13 @@ driver resolution 800 600
 check "the desktop takes 800 x 600 ($E2E_OUT)" test "$E2E_OUT" = 0
 saver_window; w=$W
 check "black screen follows to the new screen ($w)" \
-  test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,800,600"
+  test "$(placement "$w")" = "0,0,800x600"
 check "... and goes on" still_running "$SAVER_PID"
 driver resolution 1024 768
 check "the desktop is back at 1024 x 768 ($E2E_OUT)" test "$E2E_OUT" = 0
 saver_window; w=$W
 check "... and so is the black screen ($w)" \
-  test "$(field x "$w"),$(field y "$w"),$(field w "$w"),$(field h "$w")" = "0,0,1024,768"
+  test "$(placement "$w")" = "0,0,1024x768"
 xdotool click 1
 check "black screen still ends on a click" ended_within "$SAVER_PID" 4000
 end_process "$SAVER_PID"
@@ -129,7 +129,7 @@ check "the test host window is up ($host at $origin)" test -n "$host"
 check "preview: the saver's window is a child of the host ($child)" test -n "$child"
 check "preview: the child is visible" test "$(field visible "$child")" = 1
 check "preview: the child covers the host's client area" \
-  test "$(field x "$child"),$(field y "$child"),$(field w "$child")x$(field h "$child")" = "$origin,152x112"
+  test "$(placement "$child")" = "$origin,152x112"
 driver clip-get
 check "preview: the clipboard keeps what the user copied ($E2E_OUT)" test "$E2E_OUT" = "copied by the user"
 xdotool mousemove $((ox + 70)) $((oy + 50)) click 1

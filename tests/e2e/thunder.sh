@@ -21,7 +21,7 @@ thunder_label
 check "ticking Thunder-Effect shows the thunder window" visible_titled Form1
 blitz=$(field window "$D")
 check "... 640 x 480 with its top-right corner the screen's ($(field x "$D"),$(field y "$D"))" \
-  test "$(field x "$D"),$(field y "$D"),$(field w "$D"),$(field h "$D")" = "384,0,640,480"
+  test "$(placement "$D")" = "384,0,640x480"
 check "... frameless, without a taskbar button" test "$(field caption "$D")$(field appwindow "$D")" = "00"
 # The region row by row against the program's own scan of the committed mask.
 rows() { awk '{ for (y = $2; y < $4; ++y) print y, $1, $3 }' | sort -n -k1,1 -k2,2; }

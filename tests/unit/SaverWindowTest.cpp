@@ -8,6 +8,10 @@
 #include "FakePlatform.h"
 
 namespace tarnix {
+void PrintTo(const ScreenArea& a, std::ostream* os) {
+  *os << a.left << "," << a.top << " " << a.width << "x" << a.height;
+}
+
 namespace {
 
 using testing::FakeHost;
@@ -26,6 +30,12 @@ struct Saver : FakeProcess {
     return int(std::count(platform.events.begin(), platform.events.end(), event));
   }
 };
+
+// Where the window stands, in pixels.
+ScreenArea PlacedPixels(const frmMain& f) {
+  return {ui::PixelsFromTwips(f.Left()), ui::PixelsFromTwips(f.Top()), ui::PixelsFromTwips(f.Width()),
+          ui::PixelsFromTwips(f.Height())};
+}
 
 TEST(DesignState, ABlackWindowOfItsDesignSizeWithNothingOnIt) {
   Saver s;
@@ -72,10 +82,7 @@ TEST(BlackScreen, CoversEveryMonitor) {
     s.platform.virtualScreen = d.all;
     s.settings.SaveSetting(L"Aktionen", L"Use", L"6");
     ASSERT_FALSE(s.StartWith(L"/s"));
-    EXPECT_EQ(ui::PixelsFromTwips(s.main.Left()), d.all.left) << d.what;
-    EXPECT_EQ(ui::PixelsFromTwips(s.main.Top()), d.all.top) << d.what;
-    EXPECT_EQ(ui::PixelsFromTwips(s.main.Width()), d.all.width) << d.what;
-    EXPECT_EQ(ui::PixelsFromTwips(s.main.Height()), d.all.height) << d.what;
+    EXPECT_EQ(PlacedPixels(s.main), d.all) << d.what;
   }
 }
 
@@ -88,10 +95,7 @@ TEST(BlackScreen, FollowsAMonitorPluggedInWhileItShows) {
   const ScreenArea two{-1280, 0, 2304, 1024};
   s.platform.virtualScreen = two;
   EXPECT_FALSE(s.Ends([&] { s.main.Form_DisplayChanged(); }));
-  EXPECT_EQ(ui::PixelsFromTwips(s.main.Left()), two.left);
-  EXPECT_EQ(ui::PixelsFromTwips(s.main.Top()), two.top);
-  EXPECT_EQ(ui::PixelsFromTwips(s.main.Width()), two.width);
-  EXPECT_EQ(ui::PixelsFromTwips(s.main.Height()), two.height);
+  EXPECT_EQ(PlacedPixels(s.main), two);
   EXPECT_TRUE(s.main.OnTop());
   EXPECT_EQ(s.platform.cursorCount, -1) << "the cursor stays hidden";
 
@@ -104,13 +108,10 @@ TEST(BlackScreen, FollowsAMonitorPluggedInWhileItShows) {
 TEST(BlackScreen, TheOtherFacesKeepTheirPlaceWhenTheDisplayChanges) {
   Saver s;
   ASSERT_FALSE(s.StartWith(L"/x"));
-  const int left = s.main.Left(), top = s.main.Top(), width = s.main.Width(), height = s.main.Height();
+  const ScreenArea before = PlacedPixels(s.main);
   s.platform.virtualScreen = {-1280, 0, 2304, 1024};
   s.main.Form_DisplayChanged();
-  EXPECT_EQ(s.main.Left(), left);
-  EXPECT_EQ(s.main.Top(), top);
-  EXPECT_EQ(s.main.Width(), width);
-  EXPECT_EQ(s.main.Height(), height);
+  EXPECT_EQ(PlacedPixels(s.main), before);
 }
 
 TEST(BlackScreen, ClickAndKeyShowTheCursorBeforeEnding) {
