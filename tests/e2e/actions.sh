@@ -14,8 +14,7 @@ run_saver() {  # run_saver WINDIR_UNIX ARGS... ; waits up to 8 s
 }
 # The saver does not wait for what it starts: give the recorder time to write.
 recorded() {
-  local i
-  for i in $(seq 50); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.1; done
+  eventually 5000 test -s "$E2E_WORK/record.log"
   sleep 0.2
   tr -d '\r' < "$E2E_WORK/record.log"
 }

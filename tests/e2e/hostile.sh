@@ -22,7 +22,7 @@ outcome() {
   for i in $(seq 40); do
     if ended_within "$SAVER_PID" 100; then
       # An action ends the saver at once; its command writes the log a moment later.
-      for i in $(seq 30); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.1; done
+      eventually 3000 test -s "$E2E_WORK/record.log"
       if [ -s "$E2E_WORK/record.log" ]; then sed 's/\t.*//' "$E2E_WORK/record.log" | tr -d '\r' | sed 's/.*\\//'
       else echo "CRASHED/ended with nothing started"; fi
       return

@@ -31,6 +31,17 @@ winpath() { printf 'Z:%s' "$(printf '%s' "$1" | sed 's|/|\\|g')"; }
 
 e2e_log() { printf '%s\n' "$*" >&2; }
 
+# Waits up to MS for a condition: true as soon as it holds, false once MS have
+# passed without it. Used instead of a fixed sleep wherever there is something
+# to wait for (a file written, a line logged).
+eventually() {  # eventually MS CONDITION...
+  local deadline=$(( $(date +%s%N) / 1000000 + $1 )); shift
+  until "$@"; do
+    [ $(( $(date +%s%N) / 1000000 )) -ge "$deadline" ] && return 1
+    sleep 0.05
+  done
+}
+
 check() {  # check "what the user would notice" CONDITION...
   local what=$1; shift
   if "$@"; then E2E_PASSES=$((E2E_PASSES + 1)); e2e_log "  ok: $what"
@@ -106,8 +117,7 @@ e2e_begin() {
   local dispfile="$E2E_WORK/display"
   Xvfb -displayfd 9 -screen 0 "${E2E_SCREEN:-1024x768}x24" ${E2E_XVFB_ARGS:-} -nolisten tcp 9>"$dispfile" >/dev/null 2>&1 &
   E2E_XVFB_PID=$!
-  local i
-  for i in $(seq 100); do [ -s "$dispfile" ] && break; sleep 0.05; done
+  eventually 5000 test -s "$dispfile" || { e2e_log "Xvfb did not start"; exit 1; }
   export DISPLAY=":$(head -n1 "$dispfile")"
   e2e_prefix
   e2e_monitors_back

@@ -110,7 +110,7 @@ preview_in_host() {
   rm -f "$hostinfo"
   wine "$E2E_TESTBIN/windriver.exe" host 152 112 "$(winpath "$hostinfo")" >/dev/null 2>&1 </dev/null &
   hostjob=$!
-  for i in $(seq 50); do [ -s "$hostinfo" ] && break; sleep 0.1; done
+  eventually 5000 test -s "$hostinfo"
   host=$(sed -n 's/.*hwnd=\([0-9]*\).*/\1/p' "$hostinfo")
   hostpid=$(sed -n 's/.*pid=\([0-9]*\).*/\1/p' "$hostinfo")
   origin=$(sed -n 's/.*client=\([0-9,-]*\).*/\1/p' "$hostinfo")
@@ -159,7 +159,7 @@ hostinfo="$E2E_WORK/inprocess.txt"
 rm -f "$hostinfo"
 wine "$E2E_TESTBIN/previewhost.exe" 152 112 3 "Stand By" "$(winpath "$hostinfo")" >/dev/null 2>&1 </dev/null &
 hostjob=$!
-for i in $(seq 50); do [ -s "$hostinfo" ] && break; sleep 0.1; done
+eventually 5000 test -s "$hostinfo"
 sleep 0.8
 origin=$(sed -n 's/.*client=\([0-9,-]*\).*/\1/p' "$hostinfo")
 ox=${origin%,*} oy=${origin#*,}

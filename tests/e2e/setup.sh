@@ -86,7 +86,7 @@ install() {  # install LANGUAGE CODE PRESELECTED_NAME
   local t0 t1; t0=$(date +%s%N)
   forward
   shot "setup-$lang-4-done"          # the completion text, before the end timer fires
-  for i in $(seq 120); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.05; done
+  eventually 6000 test -s "$E2E_WORK/record.log"
   t1=$(date +%s%N)
   check "$lang: \"Use\" is the chosen code" test "$(setting Aktionen use)" = "$code"
   check "$lang: SCRNSAVE.EXE names the installed saver" test "$(profile SCRNSAVE.EXE)" = "$(winpath "$win/Tarnix.scr")"
@@ -116,7 +116,7 @@ ended_within "$SAVER_PID" 4000 || end_process "$SAVER_PID"
 : > "$E2E_WORK/record.log"
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$win/Tarnix.scr")" /s
 check "the installed saver's /s ended by itself ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
-for i in $(seq 40); do [ -s "$E2E_WORK/record.log" ] && break; sleep 0.05; done
+eventually 2000 test -s "$E2E_WORK/record.log"
 check "... having logged the user off through the recorder" \
   grep -qi "^\"$(winpath "$win/system32/shutdown.exe" | sed 's/\\/\\\\/g')\" -l	show=2" "$E2E_WORK/record.log"
 
@@ -204,7 +204,7 @@ world held
 printf 'old saver' > "$win/Tarnix.scr"
 wine "$E2E_TESTBIN/tarnixctl.exe" hold "$(winpath "$win/Tarnix.scr")" >"$E2E_WORK/hold.txt" 2>/dev/null </dev/null &
 holder=$!
-for i in $(seq 40); do grep -q held "$E2E_WORK/hold.txt" 2>/dev/null && break; sleep 0.1; done
+eventually 4000 grep -q held "$E2E_WORK/hold.txt"
 start_setup "$win"
 english_label; forward; forward
 check "a saver file in use: the error box appears" message_box "Setup-Error"

@@ -8,8 +8,7 @@ e2e_begin
 log="$E2E_WORK/ui.log"
 : > "$log"
 wine "$E2E_TESTBIN/uitest.exe" "$(winpath "$log")" >/dev/null 2>&1 </dev/null &
-for i in $(seq 50); do grep -q cmbAktion "$log" && break; sleep 0.1; done
-sleep 0.5
+eventually 5000 grep -q cmbAktion "$log"
 pid=""
 for i in $(seq 25); do
   line=$(wine "$E2E_TESTBIN/windriver.exe" windows-titled "UI test" 2>/dev/null | tr -d '\r')
@@ -72,13 +71,15 @@ amber=$(convert "$shot" -crop "180x20+$((x + 102))+$((y + 123))" +repage \
   -fx 'abs(r-0.827)<0.08 && abs(g-0.604)<0.08 && b<0.4 ? 1 : 0' -format '%[fx:int(mean*w*h+0.5)]' info:)
 check "the list's text is amber ($amber px)" test "$amber" -gt 20
 
-xdotool mousemove $((x + 55)) $((y + 215)); sleep 0.2; xdotool mousemove $((x + 60)) $((y + 217)); sleep 2
-tips=$(wine "$E2E_TESTBIN/windriver.exe" windows-titled "" 2>/dev/null | tr -d '\r' | grep 'class=tooltips_class32' | grep -c 'visible=1')
-check "resting on the button shows its tool tip" test "$tips" -ge 1
+tip_shown() {
+  wine "$E2E_TESTBIN/windriver.exe" windows-titled "" 2>/dev/null | tr -d '\r' |
+    grep 'class=tooltips_class32' | grep -q 'visible=1'
+}
+xdotool mousemove $((x + 55)) $((y + 215)); sleep 0.2; xdotool mousemove $((x + 60)) $((y + 217))
+check "resting on the button shows its tool tip" eventually 4000 tip_shown
 
 driver close "$form"
-sleep 0.5
-check "closing the window unloads the form" grep -q '^Form_Unload' "$log"
+check "closing the window unloads the form" eventually 3000 grep -q '^Form_Unload' "$log"
 
 # A handler's exception ends at the window procedure's edge: one message box,
 # then the process ends with a non-zero code.
