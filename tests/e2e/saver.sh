@@ -65,20 +65,18 @@ for input in "click 4" "click 2" "click 8"; do
 done
 
 # A resolution changed while the screen is black (as a monitor plugged in
-# would): the black screen covers the new screen and goes on.
+# would): the black screen covers the new screen and goes on. The window
+# follows when it has the change's message, so its place is waited for.
+black_screen_at() { saver_window && test "$(placement "$W")" = "$1"; }
 black_screen; w=$W
 check "black screen shown before the resolution changes" test -n "$w"
 driver resolution 800 600
 check "the desktop takes 800 x 600 ($E2E_OUT)" test "$E2E_OUT" = 0
-saver_window; w=$W
-check "black screen follows to the new screen ($w)" \
-  test "$(placement "$w")" = "0,0,800x600"
+check "black screen follows to the new screen" eventually 3000 black_screen_at "0,0,800x600"
 check "... and goes on" still_running "$SAVER_PID"
 driver resolution 1024 768
 check "the desktop is back at 1024 x 768 ($E2E_OUT)" test "$E2E_OUT" = 0
-saver_window; w=$W
-check "... and so is the black screen ($w)" \
-  test "$(placement "$w")" = "0,0,1024x768"
+check "... and so is the black screen" eventually 3000 black_screen_at "0,0,1024x768"
 xdotool click 1
 check "black screen still ends on a click" ended_within "$SAVER_PID" 4000
 end_process "$SAVER_PID"
