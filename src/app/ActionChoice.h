@@ -1,6 +1,11 @@
 // What the options dialog and the setup's action page share: the list of
-// actions, the code stored from it, and the thunder box beside its label.
+// actions, the code stored from it, the thunder box beside its label, and the
+// warning time.
 #pragma once
+#include <string>
+#include <vector>
+
+#include "base/Texts.h"
 
 namespace tarnix {
 
@@ -18,5 +23,19 @@ int ChosenActionCode(const ui::Control& list);
 
 // A click on a box's label: a cleared box is ticked, any other is cleared.
 void ToggleBox(ui::Control& box);
+
+// The warning times the options dialog offers, in seconds and in order: none,
+// 15, 30 and 60, and a valid stored time that is none of them.
+std::vector<int> WarningChoices(const std::wstring& stored);
+// "No warning", "1 second", "45 seconds".
+std::wstring WarningChoiceText(int seconds, Language language);
+// Fills the list with the choices and selects the stored time (the default
+// when none is stored).
+void FillWarningList(ui::Control& list, const std::vector<int>& choices, const std::wstring& stored,
+                     Language language);
+
+// Writes the default warning time where the store holds no valid one, and
+// keeps one the user chose.
+void KeepOrWriteDefaultWarning(SettingsStore& settings);
 
 }  // namespace tarnix

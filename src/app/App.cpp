@@ -1,17 +1,12 @@
 #include "app/App.h"
 
 #include "platform/Platform.h"
+#include "settings/LanguageTables.h"
 
 namespace tarnix {
 
 App::App(Platform& p, SettingsStore& s)
     : platform(p), settings(s), main(*this), options(*this), setup(*this), blitz(*this) {}
-
-namespace {
-const wchar_t kNoWindow[] =
-    L"Tarnix could not open its window and will end.\r"
-    L"Tarnix konnte sein Fenster nicht \u00f6ffnen und wird beendet.";
-}  // namespace
 
 void App::Start() {
   main.Form_Initialize();
@@ -21,10 +16,12 @@ void App::Start() {
   // for input to nothing.
   for (const ui::Form* f : Forms())
     if (f->IsVisible() && f->Host() && !f->Host()->HasWindow(*f)) {
-      platform.ShowMessage(kNoWindow, kMbIconError, L"Tarnix");
+      platform.ShowMessage(Text(TextId::NoWindow, TextLanguage()), kMbIconError, L"Tarnix");
       platform.EndProcess(kExitNoWindow);
     }
 }
+
+Language App::TextLanguage() { return StoredLanguage(settings, platform.DisplayLanguage()); }
 
 void App::SetHost(ui::FormHost* host) {
   for (ui::Form* f : Forms()) f->SetHost(host);

@@ -16,6 +16,8 @@ class SettingsStore;
 
 // The exit code of a run whose window the system could not make.
 inline constexpr int kExitNoWindow = 4;
+// The exit code of a run whose action could not be started.
+inline constexpr int kExitActionNotStarted = 5;
 
 class App {
  public:
@@ -43,6 +45,8 @@ class App {
   // Start-up: Form_Initialize and Form_Load of the saver window, then the
   // start-up rule (the design state unless Form_Load touched the window).
   void Start();
+  // The language of the user's texts (StoredLanguage).
+  Language TextLanguage();
   // True while a loaded form of the program has a real window behind it.
   bool HasOpenWindow() const;
 };

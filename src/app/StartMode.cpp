@@ -42,4 +42,20 @@ std::optional<int> ActionCodeFromText(const std::wstring& stored) {
   return WholeNumberIn(stored, 0, kBlackScreen);
 }
 
+std::optional<int> WarningSecondsFromText(const std::wstring& stored) {
+  return WholeNumberIn(stored, 0, kMaxWarningSeconds);
+}
+
+int WarningSecondsOrDefault(const std::wstring& stored) {
+  return WarningSecondsFromText(stored).value_or(kDefaultWarningSeconds);
+}
+
+bool ActionLosesSession(int code) { return code >= 0 && code <= 4; }
+
+RunFace ChooseRunFace(std::optional<int> code, int warningSeconds) {
+  if (!code) return RunFace::DesignState;
+  if (*code == kBlackScreen) return RunFace::BlackScreen;
+  return ActionLosesSession(*code) && warningSeconds > 0 ? RunFace::Warn : RunFace::ActNow;
+}
+
 }  // namespace tarnix

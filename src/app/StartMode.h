@@ -27,4 +27,25 @@ StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments)
 // names none.
 std::optional<int> ActionCodeFromText(const std::wstring& stored);
 
+// The warning before an action, in whole seconds: 0 (none) to 600.
+inline constexpr int kDefaultWarningSeconds = 15;
+inline constexpr int kMaxWarningSeconds = 600;
+// The stored warning time, read as the action code is; nullopt when it is not
+// a whole number of seconds in range.
+std::optional<int> WarningSecondsFromText(const std::wstring& stored);
+// The same, with the default for a missing or invalid value.
+int WarningSecondsOrDefault(const std::wstring& stored);
+
+// What the run mode does with the stored code and warning time.
+enum class RunFace {
+  DesignState,  // no valid action
+  BlackScreen,
+  ActNow,       // the action at once: no warning asked for, or one that loses nothing
+  Warn,         // a countdown first, that any input cancels
+};
+RunFace ChooseRunFace(std::optional<int> code, int warningSeconds);
+// Whether an action ends the user's session or the computer's run: turn off,
+// restart, hibernate, stand by and log off.
+bool ActionLosesSession(int code);
+
 }  // namespace tarnix

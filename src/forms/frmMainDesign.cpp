@@ -1,5 +1,5 @@
 // The saver window: frameless and black, 545 x 340 px, its three controls
-// hidden until the preview lays them out.
+// hidden until the preview or the warning lays them out.
 #include "forms/Designs.h"
 #include "forms/resource.h"
 
@@ -20,6 +20,8 @@ const ui::ControlDesign kControls[] = {
      .wordWrap = true, .autoSize = true, .centered = true, .tabIndex = 1},
     {.name = L"imgLogo", .kind = Kind::Image, .left = 1335, .top = 660, .width = 4455, .height = 3600,
      .visible = false, .picture = IDB_LOGO, .stretch = true},
+    // The warning's countdown, once a second.
+    {.name = L"tmrWarnung", .kind = Kind::Timer, .visible = false, .enabled = false, .interval = 1000},
 };
 }  // namespace
 

@@ -35,7 +35,13 @@ const ui::ControlDesign kControls[] = {
      .caption = L"Thunder-Effect", .font = {L"Arial", 8.25, true}, .foreColor = kBlack, .autoSize = true,
      .tabIndex = 4},
     {.name = L"lblAktion", .kind = Kind::Label, .left = 1215, .top = 990, .width = 825, .height = 285,
-     .caption = L"Aktion:", .font = {L"Arial", 12, true}, .foreColor = kBlack, .autoSize = true, .tabIndex = 1},
+     .caption = L"Aktion:", .font = {L"Arial", 12, true}, .foreColor = kBlack, .autoSize = true, .tabIndex = 9},
+    // The warning before an action, beside the button: below the longest description.
+    {.name = L"lblWarnung", .kind = Kind::Label, .left = 1605, .top = 3210, .width = 1200, .height = 240,
+     .caption = L"Vorwarnung:", .font = {L"Arial", 9.75, true}, .foreColor = kBlack, .autoSize = true,
+     .tabIndex = 10},
+    {.name = L"cmbWarnung", .kind = Kind::ComboBox, .left = 3150, .top = 3120, .width = 2400, .height = 405,
+     .font = {L"Arial", 9.75, true}, .foreColor = kAmber, .backColor = kBlack, .tabIndex = 1},
 };
 }  // namespace
 

@@ -16,10 +16,6 @@
 namespace tarnix {
 
 namespace {
-const wchar_t kSaveFailed[] =
-    L"The settings could not be saved.\r"
-    L"Die Einstellungen konnten nicht gespeichert werden.";
-
 // The dialog's events and their handlers.
 const ui::Route<frmOptionen> kRoutes[] = {
     TARNIX_ROUTE(frmOptionen, cmbAktion, Click),      TARNIX_ROUTE(frmOptionen, cmbAktion, Change),
@@ -47,6 +43,17 @@ void frmOptionen::Form_Load() {
   cmdOK.SetCaption(s.GetSetting(keys::kSprache, keys::kSpeichern, L""));
   // "1" ticks the box, "2" greys it, anything else clears it.
   chkAlpha.SetValue(WholeNumberIn(s.GetSetting(keys::kEinstellungen, keys::kAlpha, L""), 1, 2).value_or(0));
+  // The warning is newer than the stored texts: its words come from the program, in the user's language.
+  const Language language = app_.TextLanguage();
+  const std::wstring warning = s.GetSetting(keys::kEinstellungen, keys::kWarnung, L"");
+  lblWarnung.SetCaption(Text(TextId::WarningCaption, language));
+  warningChoices_ = WarningChoices(warning);
+  FillWarningList(cmbWarnung, warningChoices_, warning, language);
+}
+
+int frmOptionen::ChosenWarningSeconds() const {
+  const int i = cmbWarnung.ListIndex();
+  return i >= 0 && i < int(warningChoices_.size()) ? warningChoices_[size_t(i)] : kDefaultWarningSeconds;
 }
 
 void frmOptionen::Control_Event(ui::Control& c, ui::Event event, const ui::MouseArgs&) {
@@ -61,9 +68,10 @@ void frmOptionen::cmdOK_Click() {
   try {
     app_.settings.SaveSetting(keys::kAktionen, keys::kUse, std::to_wstring(ChosenActionCode(cmbAktion)));
     app_.settings.SaveSetting(keys::kEinstellungen, keys::kAlpha, std::to_wstring(chkAlpha.Value()));
+    app_.settings.SaveSetting(keys::kEinstellungen, keys::kWarnung, std::to_wstring(ChosenWarningSeconds()));
   } catch (const SettingsWriteError&) {
     // The user must not believe the choice was kept.
-    app_.platform.ShowMessage(kSaveFailed, kMbIconExclamation, L"Tarnix");
+    app_.platform.ShowMessage(Text(TextId::SaveFailed, app_.TextLanguage()), kMbIconExclamation, L"Tarnix");
   }
   EndProgram(app_);
 }

@@ -1,6 +1,7 @@
 // The options dialog: which action the saver carries out, and the thunder option.
 #pragma once
 #include <span>
+#include <vector>
 
 #include "ui/Form.h"
 #include "ui/Routes.h"
@@ -24,6 +25,8 @@ class frmOptionen : public ui::Form {
   ui::Control& lblBesch = Bind(L"lblBesch");
   ui::Control& lblAlpha = Bind(L"lblAlpha");
   ui::Control& lblAktion = Bind(L"lblAktion");
+  ui::Control& lblWarnung = Bind(L"lblWarnung");
+  ui::Control& cmbWarnung = Bind(L"cmbWarnung");
 
   // Every event of the dialog's controls and the handler it runs.
   static std::span<const ui::Route<frmOptionen>> Routes();
@@ -39,6 +42,9 @@ class frmOptionen : public ui::Form {
   void lblAlpha_MouseMove();
   void imgVersch_MouseDown();
 
+  // The warning time the list shows, in seconds.
+  int ChosenWarningSeconds() const;
+
  protected:
   void Form_Load() override;
   // Closing the window in any way ends the program, without saving.
@@ -47,6 +53,7 @@ class frmOptionen : public ui::Form {
 
  private:
   App& app_;
+  std::vector<int> warningChoices_;  // the list's entries, in seconds
 };
 
 }  // namespace tarnix

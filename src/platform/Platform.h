@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Texts.h"
+
 namespace tarnix {
 
 struct VersionInfo {
@@ -44,6 +46,7 @@ struct Elevation {
 inline constexpr int kShowMinimized = 2;   // SW_SHOWMINIMIZED
 inline constexpr unsigned kMbIconExclamation = 0x30;
 inline constexpr unsigned kMbIconError = 0x10;
+inline constexpr unsigned kMbTopmost = 0x40000;  // MB_TOPMOST: above every other window
 
 class Platform {
  public:
@@ -53,6 +56,8 @@ class Platform {
   virtual std::wstring CommandLine() = 0;    // the whole command line, program included
   virtual std::wstring Environment(const std::wstring& name) = 0;  // unset reads as ""
   virtual long OsMajorVersion() = 0;         // 0 when the version query fails
+  // The user's Windows display language: German when it is German, else English.
+  virtual Language DisplayLanguage() = 0;
   virtual void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) = 0;
   virtual void Beep() = 0;
   [[noreturn]] virtual void EndProcess(int exitCode) = 0;

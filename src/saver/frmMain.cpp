@@ -1,5 +1,6 @@
 #include "saver/frmMain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -23,21 +24,41 @@ int32_t RecordedTwips(float v) {
   return int32_t(r < -2147483648.0 ? -2147483648.0 : r > 2147483647.0 ? 2147483647.0 : r);
 }
 
-const wchar_t kVersionMessage[] =
-    L"This program is designed for Microsoft Windows XP and cannot be run under your "
-    L"Windows-Version\r"
-    L"Dieses Programm wurde speziell f\u00fcr Microsoft Windows XP entwickelt und kann unter "
-    L"ihrer Windows-Version nicht betrieben werden.";
+const ui::Route<frmMain> kRoutes[] = {TARNIX_ROUTE(frmMain, tmrWarnung, Timer)};
+
+// The warning's first line, by action code.
+constexpr TextId kWarningTexts[] = {TextId::WarnTurnOff, TextId::WarnRestart, TextId::WarnHibernate,
+                                    TextId::WarnStandBy, TextId::WarnLogOff};
+
+// The warning's message: at most this wide, and this far below the logo (twips).
+constexpr int kWarningTextWidth = 900 * ui::kTwipsPerPixel;
+constexpr int kWarningMargin = 40 * ui::kTwipsPerPixel;
+constexpr int kWarningGap = 20 * ui::kTwipsPerPixel;
 }  // namespace
 
+std::span<const ui::Route<frmMain>> frmMain::Routes() { return kRoutes; }
+
 frmMain::frmMain(App& app) : ui::Form(kFrmMainDesign), app_(app) {}
+
+void frmMain::Control_Event(ui::Control& c, ui::Event event, const ui::MouseArgs& args) {
+  // The logo and the message are part of the screen: the pointer over them is
+  // input to the window, in the window's coordinates.
+  const float x = args.x + float(c.Left()), y = args.y + float(c.Top());
+  switch (event) {
+    case ui::Event::MouseMove: Form_MouseMove(args.button, args.shift, x, y); return;
+    case ui::Event::MouseDown: Form_MouseDown(args.button, args.shift, x, y); return;
+    case ui::Event::Click: Form_Click(); return;
+    default: ui::Dispatch(*this, Routes(), c, event);
+  }
+}
 
 void frmMain::Form_Initialize() { app_.platform.InitCommonControls(); }
 
 void frmMain::Form_Load() {
   Platform& platform = app_.platform;
   if (!IsWindows5OrLater(platform)) {
-    platform.ShowMessage(kVersionMessage, kMbIconExclamation, L"Sorry, ...");
+    platform.ShowMessage(BothLanguages(TextId::WrongWindows, L"\r"), kMbIconExclamation,
+                         Text(TextId::WrongWindowsTitle, Language::English));
     platform.EndProcess(0);
   }
   InitPaths(app_);
@@ -72,15 +93,28 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::RunStoredAction() {
-  const std::optional<int> code =
-      ActionCodeFromText(app_.settings.GetSetting(keys::kAktionen, keys::kUse, L""));
-  if (!code) return;  // missing, not numeric or out of range: the design state follows
-  if (*code == kBlackScreen) {
-    EnterBlackScreen();
-    return;
+  SettingsStore& s = app_.settings;
+  const std::optional<int> code = ActionCodeFromText(s.GetSetting(keys::kAktionen, keys::kUse, L""));
+  const int warning = WarningSecondsOrDefault(s.GetSetting(keys::kEinstellungen, keys::kWarnung, L""));
+  switch (ChooseRunFace(code, warning)) {
+    case RunFace::DesignState: return;  // missing, not numeric or out of range: the start-up rule shows it
+    case RunFace::BlackScreen: EnterBlackScreen(); return;
+    case RunFace::Warn: EnterWarning(*code, warning); return;
+    case RunFace::ActNow: Act(*code);
   }
-  // A command that cannot be started leaves the saver window to the start-up rule.
-  DoAction(app_, *code);
+}
+
+void frmMain::Act(int code) {
+  tmrWarnung.SetEnabled(false);
+  DoAction(app_, code);  // ends the program once started
+  // Not started: the user must learn on return why the computer is still on.
+  Hide();
+  app_.platform.ShowCursor(true);
+  const std::wstring program = CommandForAction(code, app_.paths).program;
+  app_.platform.ShowMessage(Text(TextId::ActionNotStarted, app_.TextLanguage(), program),
+                            kMbIconError | kMbTopmost, L"Tarnix");
+  app_.platform.EndProcess(kExitActionNotStarted);
+  std::abort();  // EndProcess does not return
 }
 
 void frmMain::EndAtOnce() {
@@ -122,6 +156,59 @@ void frmMain::EnterBlackScreen() {
   Show();
 }
 
+void frmMain::EnterWarning(int code, int seconds) {
+  warning_ = true;
+  warningCode_ = code;
+  secondsLeft_ = seconds;
+  ShowWarningText();
+  EnterBlackScreen();
+  LayOutWarning();
+  imgLogo.SetVisible(true);
+  lblInfo.SetVisible(true);
+  lblInfo2.SetVisible(true);
+  tmrWarnung.SetEnabled(true);
+}
+
+void frmMain::ShowWarningText() {
+  const Language language = app_.TextLanguage();
+  lblInfo.SetCaption(Text(kWarningTexts[warningCode_], language, SecondsText(secondsLeft_, language)) + L"\r" +
+                     Text(TextId::WarnCancelHint, language));
+  lblInfo2.SetCaption(lblInfo.Caption());
+}
+
+// The logo and the message above each other, in the middle of the primary
+// monitor, which lies at the virtual screen's origin.
+void frmMain::LayOutWarning() {
+  const ScreenArea all = app_.platform.VirtualScreenPixels();
+  const ScreenSize primary = app_.platform.ScreenPixels();
+  const int left = ui::TwipsFromPixels(-all.left), top = ui::TwipsFromPixels(-all.top);
+  const int width = ui::TwipsFromPixels(primary.width), height = ui::TwipsFromPixels(primary.height);
+  const int textWidth = std::max(std::min(kWarningTextWidth, width - 2 * kWarningMargin), 15);
+  const int textLeft = left + (width - textWidth) / 2;
+  lblInfo.Move(textLeft, 0, textWidth);  // measures the message's height at this width
+  const ui::ControlDesign& logo = imgLogo.Design();
+  const int blockTop = top + (height - logo.height - kWarningGap - lblInfo.Height()) / 2;
+  imgLogo.Move(left + (width - logo.width) / 2, blockTop, logo.width, logo.height);
+  const int textTop = blockTop + logo.height + kWarningGap;
+  lblInfo.Move(textLeft, textTop, textWidth);
+  lblInfo2.Move(textLeft + 15, textTop + 15, textWidth);
+}
+
+void frmMain::tmrWarnung_Timer() {
+  if (!warning_) return;
+  if (--secondsLeft_ > 0) {
+    ShowWarningText();
+    return;
+  }
+  Act(warningCode_);
+}
+
+void frmMain::CancelWarning() {
+  tmrWarnung.SetEnabled(false);
+  app_.platform.ShowCursor(true);
+  EndAtOnce();
+}
+
 // Every monitor, not only the primary one that maximising would cover.
 void frmMain::CoverEveryMonitor() {
   const ScreenArea all = app_.platform.VirtualScreenPixels();
@@ -135,6 +222,7 @@ void frmMain::Form_DisplayChanged() {
   // cover the new desk. The cursor stayed where it was but the window moved
   // under it, so the next mouse report only records again.
   CoverEveryMonitor();
+  if (warning_) LayOutWarning();
   lastMouseX_ = lastMouseY_ = 0;
 }
 
@@ -151,6 +239,18 @@ void frmMain::Form_Click() {
 
 void frmMain::Form_MouseWheel(int /*delta*/) { Form_Click(); }
 
+void frmMain::Form_KeyDown(int /*keyCode*/, int /*shift*/) {
+  if (warning_) CancelWarning();
+}
+
+void frmMain::Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
+  if (warning_) CancelWarning();
+}
+
+void frmMain::Form_AppDeactivate() {
+  if (warning_) CancelWarning();
+}
+
 void frmMain::Form_KeyPress(int& /*keyAscii*/) {
   if (isPreview_) return;
   app_.platform.ShowCursor(true);
@@ -161,7 +261,10 @@ void frmMain::Form_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
   if (isPreview_) return;
   const float dx = std::fabs(float(lastMouseX_) - x), dy = std::fabs(float(lastMouseY_) - y);
   // The first report after showing only records: both coordinates are still 0.
-  if ((dx >= 45 || dy >= 45) && (lastMouseX_ != 0 || lastMouseY_ != 0)) EndAtOnce();
+  if ((dx >= 45 || dy >= 45) && (lastMouseX_ != 0 || lastMouseY_ != 0)) {
+    if (warning_) CancelWarning();
+    EndAtOnce();
+  }
   lastMouseX_ = RecordedTwips(x);
   lastMouseY_ = RecordedTwips(y);
 }

@@ -2,9 +2,11 @@
 // design state.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "ui/Form.h"
+#include "ui/Routes.h"
 
 namespace tarnix {
 
@@ -18,11 +20,20 @@ class frmMain : public ui::Form {
   ui::Control& lblInfo = Bind(L"lblInfo");
   ui::Control& lblInfo2 = Bind(L"lblInfo2");
   ui::Control& imgLogo = Bind(L"imgLogo");
+  ui::Control& tmrWarnung = Bind(L"tmrWarnung");
+
+  static std::span<const ui::Route<frmMain>> Routes();
+  void Control_Event(ui::Control& control, ui::Event event, const ui::MouseArgs& args) override;
 
   void Form_Initialize();
   void ShowDesignState();
   void EnterPreview(const std::wstring& arguments);
   void EnterBlackScreen();
+  // The black screen with a countdown to the action that any input cancels.
+  void EnterWarning(int code, int seconds);
+
+  bool IsWarning() const { return warning_; }
+  int SecondsLeft() const { return secondsLeft_; }
 
   bool OnTop() const { return onTop_; }
   void SetOnTop(bool value);
@@ -36,6 +47,11 @@ class frmMain : public ui::Form {
   void Form_MouseMove(int button, int shift, float x, float y) override;
   // The wheel is input as a click is.
   void Form_MouseWheel(int delta) override;
+  // The warning: keys that type nothing, every button and the foreground lost cancel it too.
+  void Form_KeyDown(int keyCode, int shift) override;
+  void Form_MouseDown(int button, int shift, float x, float y) override;
+  void Form_AppDeactivate() override;
+  void tmrWarnung_Timer();
   void Form_Resize() override {}  // the layout is never recomputed on a size change
   void Form_DisplayChanged() override;
   void WindowLost() override;
@@ -48,6 +64,11 @@ class frmMain : public ui::Form {
   void RunStoredAction();
   void Form_Terminate();
   void CoverEveryMonitor();
+  void LayOutWarning();
+  void ShowWarningText();
+  // Starts the action; when it cannot start, says so and ends.
+  [[noreturn]] void Act(int code);
+  [[noreturn]] void CancelWarning();
   [[noreturn]] void EndAtOnce();
 
   App& app_;
@@ -57,6 +78,9 @@ class frmMain : public ui::Form {
   int32_t lastMouseX_ = 0, lastMouseY_ = 0;
   bool onTop_ = false;
   bool blackScreen_ = false;
+  bool warning_ = false;
+  int warningCode_ = 0;
+  int secondsLeft_ = 0;
 };
 
 }  // namespace tarnix

@@ -1,5 +1,5 @@
 // The seven actions the saver can carry out, in the order of their codes: the
-// one table behind the run mode's commands, the language tables and the lists.
+// one table behind the run mode's commands.
 #pragma once
 
 namespace tarnix {
@@ -10,9 +10,8 @@ inline constexpr int kBlackScreen = 6;
 // Where an action's program lives.
 enum class ActionFolder { None, System32, Program };
 
+// The names and descriptions are texts (base/Texts.h).
 struct ActionDef {
-  const wchar_t* name[2];         // "Aktionen"/code: English, German
-  const wchar_t* description[2];  // "Sprache"/code: English, German
   ActionFolder folder;
   const wchar_t* program;    // file name in that folder; nullptr for the black screen
   const wchar_t* arguments;

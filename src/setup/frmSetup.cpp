@@ -13,48 +13,6 @@ namespace tarnix {
 
 namespace {
 
-// The wizard's own texts; the texts for later readers are the language tables.
-struct SetupTexts {
-  const wchar_t* installInstruction;
-  const wchar_t* actionPrompt;
-  const wchar_t* save;
-  const wchar_t* errorText;
-  const wchar_t* errorTitle;
-  const wchar_t* freeProgram;
-  const wchar_t* authorPrefix;
-  const wchar_t* success;
-  const wchar_t* ending;
-};
-
-const SetupTexts kSetupTexts[2] = {
-    {
-        L"Click on the right button to install the screen saver.",
-        L"Screen Saver has been installed. Choose what the Screen Saver should do on starting.",
-        L"Save",
-        L"The Screen Saver could not be installed successfully. Setup will end.",
-        L"Setup-Error",
-        L"Free Program!",
-        L"Author: ",
-        L"Screen Saver has beeb successfully installed. ",
-        L"Setup will end now.",
-    },
-    {
-        L"Klicken Sie auf die rechte Schaltfl\u00e4che, um den Bildschirmschoner zu installieren.",
-        L"Der Bildschirmschoner wurde installiert. Welche Aktion soll beim Start des Bildschirmschoners "
-        L"durchgef\u00fchrt werden?",
-        L"Speichern",
-        L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.",
-        L"Setup-Fehler",
-        L"Kostenloses Programm!",
-        L"Autor: ",
-        L"Die Installation wurde erfolgreich abgeschlossen.",
-        L"Setup wird jetzt beendet.",
-    },
-};
-
-const SetupTexts& TextsFor(Language language) { return kSetupTexts[int(language)]; }
-
-const wchar_t kChooseLanguage[] = L"W\u00e4hlen Sie eine Sprache.";
 constexpr int kScreenSaverTab = 1;
 
 // The wizard's events and their handlers.
@@ -72,9 +30,9 @@ const ui::Route<frmSetup> kRoutes[] = {
 std::span<const ui::Route<frmSetup>> frmSetup::Routes() { return kRoutes; }
 
 std::wstring CompletionText(Language language, const VersionInfo& v) {
-  const SetupTexts& t = TextsFor(language);
-  return std::wstring(t.freeProgram) + L"\r" + t.authorPrefix + v.companyName + L"\rVersion: " + MajorMinor(v) +
-         L"." + std::to_wstring(v.revision) + L"\r" + t.success + L"\r" + t.ending;
+  return std::wstring(Text(TextId::FreeProgram, language)) + L"\r" + Text(TextId::AuthorPrefix, language) +
+         v.companyName + L"\rVersion: " + MajorMinor(v) + L"." + std::to_wstring(v.revision) + L"\r" +
+         Text(TextId::InstallSuccess, language) + L"\r" + Text(TextId::SetupEnding, language);
 }
 
 frmSetup::frmSetup(App& app) : ui::Form(kFrmSetupDesign), app_(app) {}
@@ -103,7 +61,7 @@ void frmSetup::imgOPt_Click(int index) { optSprache[index].SetValue(1); }
 
 void frmSetup::optSprache_Click(int index) {
   cmdOK.SetEnabled(true);
-  lblAlpha.SetCaption(index == 0 ? L"Thunder-Effect" : L"Blitz-Effekt");
+  lblAlpha.SetCaption(Text(TextId::ThunderCaption, index == 0 ? Language::English : Language::German));
   imgOPt[0].SetPicture(imgSp[2].Picture());
   imgOPt[1].SetPicture(imgSp[3].Picture());
   imgOPt[index].SetPicture(imgSp[index].Picture());
@@ -163,7 +121,7 @@ void frmSetup::cmdOK_Click() {
   switch (wizardPage_) {
     case 0: {
       lblInfo[0].SetVisible(false);
-      lblInfo[1].SetCaption(TextsFor(ChosenLanguage()).installInstruction);
+      lblInfo[1].SetCaption(Text(TextId::InstallInstruction, ChosenLanguage()));
       wizardPage_ = 1;
       ShowLanguageChoice(false);
       // The next step asks for rights where it needs them: the button says so, as Windows' own do.
@@ -180,7 +138,7 @@ void frmSetup::cmdOK_Click() {
 void frmSetup::cmdRück_Click() {
   if (wizardPage_ == 0) EndProgram(app_);  // nothing written, nothing copied
   if (wizardPage_ == 1) {
-    lblInfo[1].SetCaption(kChooseLanguage);
+    lblInfo[1].SetCaption(Text(TextId::ChooseLanguage, Language::German));
     lblInfo[1].SetVisible(true);
     lblInfo[0].SetVisible(true);
     ShowLanguageChoice(true);
@@ -198,14 +156,15 @@ void frmSetup::InstallStep() {
   cmdOK.SetShield(false);
   try {
     WriteLanguageTables(app_.settings, language);
+    KeepOrWriteDefaultWarning(app_.settings);
   } catch (const SettingsWriteError&) {
     InstallFailed();
   }
   FillActionList(cmbAktion, app_.settings);
   cmbAktion.SetVisible(true);
   cmbAktion.SetListIndex(kBlackScreen);
-  lblInfo[1].SetCaption(TextsFor(language).actionPrompt);
-  cmdOK.SetCaption(TextsFor(language).save);
+  lblInfo[1].SetCaption(Text(TextId::ActionPrompt, language));
+  cmdOK.SetCaption(Text(TextId::SaveCaption, language));
   cmdRück.SetVisible(false);
   HideThunder();
   chkAlpha.SetVisible(false);
@@ -227,8 +186,8 @@ int frmSetup::CopyFiles() {
 }
 
 void frmSetup::ShowInstallError() {
-  const SetupTexts& t = TextsFor(ChosenLanguage());
-  app_.platform.ShowMessage(t.errorText, kMbIconError, t.errorTitle);
+  const Language language = ChosenLanguage();
+  app_.platform.ShowMessage(Text(TextId::InstallError, language), kMbIconError, Text(TextId::InstallErrorTitle, language));
 }
 
 void frmSetup::InstallFailed() {

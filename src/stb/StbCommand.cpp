@@ -1,23 +1,9 @@
 #include "stb/StbCommand.h"
 
 #include "base/Text.h"
+#include "base/Texts.h"
 
 namespace tarnix::stb {
-
-namespace {
-const wchar_t kUsage[] =
-    L"stb puts the computer to sleep for the Tarnix screen saver.\r\n\r\n"
-    L"stb /h\tHibernate: the computer saves its work to disk and turns off.\r\n"
-    L"stb /s\tStand by: the computer sleeps and wakes on a key press.";
-
-const wchar_t kHibernationOff[] =
-    L"This computer cannot hibernate: hibernation is turned off or not supported.\r\n"
-    L"To turn it on, open a command prompt as administrator and enter: powercfg /hibernate on\r\n\r\n"
-    L"Dieser Computer kann nicht in den Ruhezustand wechseln: der Ruhezustand ist ausgeschaltet "
-    L"oder wird nicht unterst\u00fctzt.\r\n"
-    L"Zum Einschalten \u00f6ffnen Sie eine Eingabeaufforderung als Administrator und geben ein: "
-    L"powercfg /hibernate on";
-}  // namespace
 
 PowerMethod ChooseMethod(PowerRequest request, const std::optional<PowerCapabilities>& c) {
   if (request == PowerRequest::Hibernate) {
@@ -44,12 +30,12 @@ std::optional<PowerRequest> ParseArguments(const std::wstring& arguments) {
 int Run(const std::wstring& arguments, PowerControl& power) {
   const std::optional<PowerRequest> request = ParseArguments(arguments);
   if (!request) {
-    power.ShowMessage(kUsage, false);
+    power.ShowMessage(BothLanguages(TextId::StbUsage, L"\r\n\r\n"), false);
     return kExitUsage;
   }
   switch (ChooseMethod(*request, power.Capabilities())) {
     case PowerMethod::HibernationOff:
-      power.ShowMessage(kHibernationOff, true);
+      power.ShowMessage(BothLanguages(TextId::StbHibernationOff, L"\r\n\r\n"), true);
       return kExitRefused;
     case PowerMethod::DisplayOff:
       power.TurnDisplayOff();
@@ -61,8 +47,8 @@ int Run(const std::wstring& arguments, PowerControl& power) {
   // Without the privilege the request below fails and says why.
   power.EnableShutdownPrivilege();
   if (power.Suspend(*request)) return kExitDone;
-  const std::wstring what = *request == PowerRequest::Hibernate ? L"hibernate" : L"go into stand-by";
-  power.ShowMessage(L"The computer could not " + what + L".\r\n\r\n" + power.LastErrorText(), true);
+  const TextId what = *request == PowerRequest::Hibernate ? TextId::StbCouldNotHibernate : TextId::StbCouldNotStandBy;
+  power.ShowMessage(BothLanguages(what, L"\r\n") + L"\r\n\r\n" + power.LastErrorText(), true);
   return kExitRefused;
 }
 

@@ -154,6 +154,10 @@ class Form {
   void OptionClicked(Control& option);
   virtual void Form_Click() {}
   virtual void Form_KeyPress(int& /*keyAscii*/) {}
+  // Any key pressed, those that type nothing (Shift, the arrows, Alt) included.
+  virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
+  // The program lost the foreground to another one.
+  virtual void Form_AppDeactivate() {}
   virtual void Form_MouseMove(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {}
   virtual void Form_MouseWheel(int /*delta*/) {}

@@ -32,6 +32,8 @@ expected_line() {  # expected_line CODE WINDIR_WIN
   esac
 }
 
+# Without a warning: the warning itself has its own test.
+settings_set Einstellungen Warnung 0
 for folder in "WINDOWS" "Win Dir"; do
   root="$E2E_WORK/root-${folder// /}"
   install_fake "$root" "$folder"
@@ -65,13 +67,19 @@ start_only() {  # start_only WINDIR_UNIX ARGS...: the saver without waiting for 
 }
 
 # Hibernate without stb.exe beside the saver: nothing is started, nothing
-# crashes, and the saver window stays in its design state.
+# crashes, and a message on top names what could not start.
 win="$E2E_WORK/root-WINDOWS/WINDOWS"
 rm -f "$win/stb.exe"
 settings_set Aktionen Use 2
 start_only "$win" /s
-check "hibernate without stb.exe shows the saver window instead" design_state_shown
+check "hibernate without stb.exe says so" message_box "Tarnix"
+check "... naming the program ($BOXTEXT)" test "$BOXTEXT" = "Tarnix could not start $(winpath "$win")\stb.exe."
+driver windows "$SAVER_PID"
+check "... with no saver window left behind" test -z "$(grep 'class=TarnixForm' <<<"$E2E_OUT" | grep 'visible=1')"
 check "hibernate without stb.exe starts nothing" nothing_recorded
+xdotool key Return
+run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 4000
+check "... and after OK the saver ends with an error code ($E2E_OUT)" test "$E2E_OUT" = "ended exit=5"
 end_process "$SAVER_PID"
 
 # A stored code written by hand with blanks still reads as its number.

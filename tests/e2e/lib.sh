@@ -209,6 +209,14 @@ visible_titled() {  # visible_titled TITLE
   done
   return 1
 }
+# Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
+BOX="" BOXTEXT=""
+message_box() {
+  visible_titled "$1" || return 1
+  BOX=$(field window "$D")
+  driver children "$BOX"
+  BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
+}
 screenshot() {  # screenshot NAME -> prints the path
   local dir="$E2E_BUILD/screenshots"
   mkdir -p "$dir"

@@ -58,7 +58,7 @@ driver combo "$form"
 check "the keyboard moved the selection to Hibernate" grep -q '^\*Hibernate' <<<"$E2E_OUT"
 
 # --- Tab reaches the hidden thunder box; Space toggles it; save stores both ---
-xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2
+xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2  # past the warning list and "Save"
 driver focus "$form"
 check "Tab reaches the hidden check box ($E2E_OUT)" grep -q 'class=Button title=Alpha- Effect' <<<"$E2E_OUT"
 xdotool key space; sleep 0.3

@@ -48,13 +48,6 @@ profile() { run_win "$E2E_TESTBIN/tarnixctl.exe" profile-get Desktop "$1"; print
 same_file() { cmp -s "$1" "$2"; }
 still_running_after() { ! ended_within "$SETUP_PID" "$1"; }
 shot() { convert "$(screenshot "$1")" -crop "440x249+$X+$Y" +repage "$E2E_BUILD/screenshots/$1.png"; }
-# Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
-message_box() {
-  visible_titled "$1" || return 1
-  BOX=$(field window "$D")
-  driver children "$BOX"
-  BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
-}
 
 # A whole install: LANGUAGE english|german, picking action CODE from the list.
 install() {  # install LANGUAGE CODE PRESELECTED_NAME
@@ -113,9 +106,11 @@ check "the installed saver's options list the German names, Log Off chosen" \
   " Herunterfahren| Neu Starten| Ruhezustand| Stand By|*Benutzer Abmelden| Benutzer wechseln| Schwarzer Bildschirm|"
 driver close "$(field window "$D")"
 ended_within "$SAVER_PID" 4000 || end_process "$SAVER_PID"
+check "the install stored the default warning of 15 seconds" test "$(setting Einstellungen Warnung)" = 15
+settings_set Einstellungen Warnung 1  # one second of warning, then the action
 : > "$E2E_WORK/record.log"
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$win/Tarnix.scr")" /s
-check "the installed saver's /s ended by itself ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
+check "the installed saver's /s ended by itself after its warning ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
 eventually 2000 test -s "$E2E_WORK/record.log"
 check "... having logged the user off through the recorder" \
   grep -qi "^\"$(winpath "$win/system32/shutdown.exe" | sed 's/\\/\\\\/g')\" -l	show=2" "$E2E_WORK/record.log"

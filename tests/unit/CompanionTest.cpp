@@ -54,7 +54,8 @@ TEST(Companion, ARefusedRequestSaysWhyInTheSystemsWords) {
   power.refuse = true;
   EXPECT_EQ(stb::Run(L"/h", power), kExitRefused);
   ASSERT_EQ(power.messages.size(), 1u);
-  EXPECT_EQ(power.messages[0].first, L"The computer could not hibernate.\r\n\r\nThe request is not supported.");
+  EXPECT_EQ(power.messages[0].first, L"The computer could not hibernate.\r\nDer Computer konnte nicht in den Ruhezustand wechseln.\r\n\r\n"
+            L"The request is not supported.");
   EXPECT_TRUE(power.messages[0].second);
 }
 

@@ -48,6 +48,8 @@ class FakePlatform : public Platform {
   std::wstring Environment(const std::wstring& name) override {
     return name == L"WinDir" ? winDir : std::wstring();
   }
+  Language displayLanguage = Language::English;
+  Language DisplayLanguage() override { return displayLanguage; }
   long OsMajorVersion() override {
     events.push_back(L"OsMajorVersion");
     return osMajor;

@@ -76,7 +76,7 @@ TEST(OptionsDialog, SaveWritesTheCodeAndTheBoxThenEnds) {
   const size_t before = o.settings.Writes().size();
   EXPECT_TRUE(o.Ends([&] { o.dlg.cmdOK_Click(); }));
   const std::vector<std::wstring> writes(o.settings.Writes().begin() + long(before), o.settings.Writes().end());
-  EXPECT_EQ(writes, (std::vector<std::wstring>{L"Aktionen/Use=0", L"Einstellungen/Alpha=0"}));
+  EXPECT_EQ(writes, (std::vector<std::wstring>{L"Aktionen/Use=0", L"Einstellungen/Alpha=0", L"Einstellungen/Warnung=15"}));
   EXPECT_FALSE(o.app.main.IsLoaded()) << "EndProgram ran";
 }
 

@@ -99,6 +99,7 @@ TEST(Forms, EveryRouteReachesItsHandler) {
   ExpectEveryRouteReachesItsHandler(p.app.options);
   ExpectEveryRouteReachesItsHandler(p.app.setup);
   ExpectEveryRouteReachesItsHandler(p.app.blitz);
+  ExpectEveryRouteReachesItsHandler(p.app.main);
 }
 
 // The control handlers a form's header declares ("void cmdOK_Click();").
@@ -125,7 +126,9 @@ TEST(Forms, EveryHandlerAFormDeclaresHasARoute) {
   const auto options = DeclaredHandlers("options/frmOptionen.h");
   const auto setup = DeclaredHandlers("setup/frmSetup.h");
   const auto blitz = DeclaredHandlers("effects/frmBlitz.h");
-  ASSERT_FALSE(options.empty() || setup.empty() || blitz.empty()) << "the headers were not read";
+  const auto main = DeclaredHandlers("saver/frmMain.h");
+  ASSERT_FALSE(options.empty() || setup.empty() || blitz.empty() || main.empty()) << "the headers were not read";
+  EXPECT_EQ(main, RoutedHandlers<frmMain>());
   EXPECT_EQ(options, RoutedHandlers<frmOptionen>());
   EXPECT_EQ(setup, RoutedHandlers<frmSetup>());
   EXPECT_EQ(blitz, RoutedHandlers<frmBlitz>());

@@ -73,7 +73,7 @@ TEST(LanguageTables, WrittenInTheSetupOrder) {
       L"Aktionen/0", L"Aktionen/1", L"Aktionen/2", L"Aktionen/3", L"Aktionen/4", L"Aktionen/5",
       L"Aktionen/6", L"Sprache/0", L"Sprache/1", L"Sprache/2", L"Sprache/3", L"Sprache/4",
       L"Sprache/5", L"Sprache/6", L"Sprache/Aktion", L"Sprache/Speichern", L"Sprache/Alpha",
-      L"Sprache/Beschreibung", L"Einstellungen/Alpha", L"Einstellungen/Optionen"};
+      L"Sprache/Beschreibung", L"Einstellungen/Alpha", L"Einstellungen/Optionen", L"Einstellungen/Sprache"};
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(s.GetSetting(L"Aktionen", L"use", L"untouched"), L"untouched")
       << "the language tables never choose the action";

@@ -6,6 +6,7 @@
 
 #include "FakeHost.h"
 #include "FakePlatform.h"
+#include "app/ActionChoice.h"
 #include "app/StartMode.h"
 #include "setup/InstallFiles.h"
 #include "settings/LanguageTables.h"
@@ -169,6 +170,7 @@ TEST(InstallStep, CopiesBothFilesThenWritesTheTablesAndShowsTheActionPage) {
   // The tables in their order, as the settings module writes them for German.
   MemorySettingsStore expected;
   WriteLanguageTables(expected, Language::German);
+  KeepOrWriteDefaultWarning(expected);
   EXPECT_EQ(s.settings.Writes(), expected.Writes());
   ui::Control& list = s.wiz.cmbAktion;
   ASSERT_EQ(list.ListCount(), 7);

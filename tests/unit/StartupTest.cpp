@@ -49,6 +49,7 @@ TEST(VersionGate, Windows5AndLaterPass) {
 TEST(RunMode, StoredCodeStartsItsCommandMinimisedAndEnds) {
   FakeProcess p;
   p.settings.SaveSetting(L"Aktionen", L"Use", L"0");
+  p.settings.SaveSetting(L"Einstellungen", L"Warnung", L"0");
   EXPECT_TRUE(p.Start());
   ASSERT_EQ(p.platform.runs.size(), 1u);
   EXPECT_EQ(p.platform.runs[0].program, L"C:\\WINDOWS\\system32\\shutdown.exe");
@@ -61,6 +62,7 @@ TEST(RunMode, StandByRunsTheCompanionBesideTheSaver) {
   FakeProcess p;
   p.platform.exePath = L"D:\\Saver\\Tarnix.scr";
   p.settings.SaveSetting(L"Aktionen", L"Use", L"3");
+  p.settings.SaveSetting(L"Einstellungen", L"Warnung", L"0");
   EXPECT_TRUE(p.Start());
   ASSERT_EQ(p.platform.runs.size(), 1u);
   EXPECT_EQ(p.platform.runs[0].commandLine, L"\"D:\\Saver\\stb.exe\" /s");
@@ -76,13 +78,21 @@ TEST(RunMode, NoUsableCodeStartsNothingAndShowsTheSaverWindow) {
   }
 }
 
-TEST(RunMode, ACommandThatCannotStartDoesNotEndTheProgram) {
+TEST(RunMode, ACommandThatCannotStartIsReportedAndEndsTheProgramWithAnError) {
   FakeProcess p;
   p.platform.canStart = false;
+  p.platform.exePath = L"D:\\Saver\\Tarnix.scr";
   p.settings.SaveSetting(L"Aktionen", L"Use", L"2");
-  EXPECT_FALSE(p.Start());
-  EXPECT_TRUE(p.app.main.IsLoaded());
-  EXPECT_TRUE(p.app.main.IsVisible()) << "the design state follows";
+  p.settings.SaveSetting(L"Einstellungen", L"Warnung", L"0");
+  try {
+    p.app.Start();
+    FAIL() << "the program went on";
+  } catch (const ProcessEnded& e) {
+    EXPECT_EQ(e.exitCode, kExitActionNotStarted);
+  }
+  ASSERT_EQ(p.platform.messages.size(), 1u);
+  EXPECT_EQ(p.platform.messages[0].text, L"Tarnix could not start D:\\Saver\\stb.exe.");
+  EXPECT_FALSE(p.app.main.IsVisible()) << "no silent design state";
 }
 
 TEST(RunMode, BlackScreenIsTheSaverWindowItself) {

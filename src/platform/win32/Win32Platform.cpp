@@ -36,6 +36,11 @@ std::wstring Win32Platform::Environment(const std::wstring& name) {
   return n < needed ? std::wstring(buffer.data(), n) : std::wstring();
 }
 
+Language Win32Platform::DisplayLanguage() {
+  // The language of the user's Windows menus and dialogs, not the format settings.
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? Language::German : Language::English;
+}
+
 long Win32Platform::OsMajorVersion() {
   OSVERSIONINFOA info = {};
   info.dwOSVersionInfoSize = sizeof(info);

@@ -10,6 +10,7 @@ class Win32Platform : public Platform {
   std::wstring CommandLine() override;
   std::wstring Environment(const std::wstring& name) override;
   long OsMajorVersion() override;
+  Language DisplayLanguage() override;
   void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override;
   void Beep() override;
   [[noreturn]] void EndProcess(int exitCode) override;

@@ -72,6 +72,13 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       form.Form_KeyPress(key);
       return 0;
     }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      form.Form_KeyDown(int(wp), ShiftState());
+      return DefWindowProcW(hwnd, msg, wp, lp);
+    case WM_ACTIVATEAPP:
+      if (!wp) form.Form_AppDeactivate();
+      return 0;
     case WM_COMMAND: OnCommand(wp); return 0;
     case WM_TIMER: OnTimer(wp); return 0;
     case WM_SIZE: OnSize(wp, lp); return 0;

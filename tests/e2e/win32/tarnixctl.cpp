@@ -9,7 +9,7 @@
 //   tarnixctl hostile-texts              fills every shown text with huge or control-character values
 //   tarnixctl hold FILE                  holds a file open without sharing until killed
 //   tarnixctl version EXE | icons EXE
-//   tarnixctl waitpid PID MS | kill PID
+//   tarnixctl waitpid PID MS | kill PID   waitpid prints "ended exit=N" or "running"
 //   tarnixctl run-elevated MS CODE         starts itself through the program's elevated start, waits, prints its exit
 //   tarnixctl exit-after MS CODE
 #include <windows.h>
@@ -49,17 +49,18 @@ bool RawValue(const std::wstring& section, const std::wstring& key, DWORD* type,
 // Compares every entry the setup writes with the language's table, through the
 // store and straight from the registry.
 int CheckTables(tarnix::Language language) {
-  const tarnix::LanguageTable& t = tarnix::TableFor(language);
+  using tarnix::Text;
+  using tarnix::TextId;
   struct Entry { std::wstring section, key, expected; };
   std::vector<Entry> entries;
-  for (int i = 0; i < 7; ++i) entries.push_back({L"Aktionen", std::to_wstring(i), t.ActionName(i)});
-  for (int i = 0; i < 7; ++i) entries.push_back({L"Sprache", std::to_wstring(i), t.Description(i)});
-  entries.push_back({L"Sprache", L"Aktion", t.aktion});
-  entries.push_back({L"Sprache", L"Speichern", t.speichern});
-  entries.push_back({L"Sprache", L"Alpha", t.alpha});
-  entries.push_back({L"Sprache", L"Beschreibung", t.beschreibung});
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Aktionen", std::to_wstring(i), tarnix::ActionName(i, language)});
+  for (int i = 0; i < 7; ++i) entries.push_back({L"Sprache", std::to_wstring(i), tarnix::ActionDescription(i, language)});
+  entries.push_back({L"Sprache", L"Aktion", Text(TextId::ActionCaption, language)});
+  entries.push_back({L"Sprache", L"Speichern", Text(TextId::SaveCaption, language)});
+  entries.push_back({L"Sprache", L"Alpha", Text(TextId::ThunderCaption, language)});
+  entries.push_back({L"Sprache", L"Beschreibung", Text(TextId::DescriptionCaption, language)});
   entries.push_back({L"Einstellungen", L"Alpha", L"1"});
-  entries.push_back({L"Einstellungen", L"Optionen", t.optionenTitle});
+  entries.push_back({L"Einstellungen", L"Optionen", Text(TextId::OptionsTitle, language)});
   if (language == tarnix::Language::German) {
     // Written out here as the user reads them, independent of the table's spelling.
     entries.push_back({L"Sprache", L"1", L"Fährt den Computer herunter und startet ihn neu."});
@@ -228,11 +229,13 @@ int wmain() {
     return 0;
   }
   if (cmd == L"waitpid" && argc == 4) {
-    HANDLE p = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
+    HANDLE p = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, static_cast<DWORD>(_wtoi(argv[2])));
     if (!p) { std::puts("gone"); return 0; }
     const bool ended = WaitForSingleObject(p, static_cast<DWORD>(_wtoi(argv[3]))) == WAIT_OBJECT_0;
+    DWORD code = 0;
+    if (ended && GetExitCodeProcess(p, &code)) std::printf("ended exit=%lu\n", static_cast<unsigned long>(code));
+    else std::puts(ended ? "ended" : "running");
     CloseHandle(p);
-    std::puts(ended ? "ended" : "running");
     return ended ? 0 : 3;
   }
   if (cmd == L"kill" && argc == 3) {

@@ -8,7 +8,7 @@
 //   windriver focus HWND          the window with the keyboard focus in HWND's thread
 //   windriver cursor              whether the foreground thread shows the cursor
 //   windriver region HWND           the window's region, one "left top right bottom" line per rectangle
-//   windriver combo HWND            the items of the window's list, "*" before the selected one
+//   windriver combo HWND [N]        the items of the window's list (the Nth from the top), "*" before the selected one
 //   windriver alpha HWND N MS       the extended style, then N samples of the layered alpha MS apart
 //   windriver above A B             whether window A lies above window B
 //   windriver clip-set TEXT | clip-get
@@ -19,6 +19,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -111,18 +112,24 @@ int Region(HWND h) {
   return 0;
 }
 
-BOOL CALLBACK FindCombo(HWND h, LPARAM out) {
+BOOL CALLBACK FindCombos(HWND h, LPARAM out) {
   wchar_t cls[64] = L"";
   GetClassNameW(h, cls, 64);
-  if (_wcsicmp(cls, L"ComboBox") != 0) return TRUE;
-  *reinterpret_cast<HWND*>(out) = h;
-  return FALSE;
+  if (_wcsicmp(cls, L"ComboBox") == 0) reinterpret_cast<std::vector<HWND>*>(out)->push_back(h);
+  return TRUE;
 }
 
-int Combo(HWND parent) {
-  HWND combo = nullptr;
-  EnumChildWindows(parent, FindCombo, reinterpret_cast<LPARAM>(&combo));
-  if (!combo) return 1;
+int Combo(HWND parent, size_t n) {
+  std::vector<HWND> combos;
+  EnumChildWindows(parent, FindCombos, reinterpret_cast<LPARAM>(&combos));
+  const auto top = [](HWND h) {
+    RECT r{};
+    GetWindowRect(h, &r);
+    return r.top;
+  };
+  std::sort(combos.begin(), combos.end(), [&](HWND a, HWND b) { return top(a) < top(b); });
+  if (n >= combos.size()) return 1;
+  HWND combo = combos[n];
   const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0), selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
     std::wstring text(size_t(SendMessageW(combo, CB_GETLBTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
@@ -193,7 +200,7 @@ int wmain() {
     return 0;
   }
   if (cmd == L"region" && argc == 3) return Region(HandleArg(argv[2]));
-  if (cmd == L"combo" && argc == 3) return Combo(HandleArg(argv[2]));
+  if (cmd == L"combo" && (argc == 3 || argc == 4)) return Combo(HandleArg(argv[2]), argc == 4 ? size_t(_wtoi(argv[3])) : 0);
   if (cmd == L"alpha" && argc == 5) {  // alpha HWND SAMPLES MS: the layered alpha, sampled
     HWND h = HandleArg(argv[2]);
     std::printf("exstyle=%08lx\n", static_cast<unsigned long>(GetWindowLongW(h, GWL_EXSTYLE)));
