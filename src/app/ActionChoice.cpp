@@ -7,14 +7,15 @@
 
 #include "settings/Actions.h"
 #include "settings/Keys.h"
+#include "settings/LanguageTables.h"
 #include "settings/SettingsStore.h"
 #include "ui/Control.h"
 
 namespace tarnix {
 
-void FillActionList(ui::Control& list, SettingsStore& settings) {
+void FillActionList(ui::Control& list, SettingsStore& settings, Language language) {
   for (int code = 0; code < kActionCount; ++code)
-    list.AddItem(settings.GetSetting(keys::kAktionen, std::to_wstring(code), L""));
+    list.AddItem(StoredText(settings, keys::kAktionen, std::to_wstring(code), language));
 }
 
 int ChosenActionCode(const ui::Control& list) {
@@ -42,6 +43,31 @@ void FillWarningList(ui::Control& list, const std::vector<int>& choices, const s
   const int selected = WarningSecondsOrDefault(stored);
   const auto at = std::find(choices.begin(), choices.end(), selected);
   list.SetListIndex(at == choices.end() ? -1 : int(at - choices.begin()));
+}
+
+namespace {
+// Passes on only the writes of entries the store does not hold yet.
+class KeepWhatIsThere : public SettingsStore {
+ public:
+  explicit KeepWhatIsThere(SettingsStore& store) : store_(store) {}
+  std::wstring GetSetting(const std::wstring& s, const std::wstring& k, const std::wstring& d) override {
+    return store_.GetSetting(s, k, d);
+  }
+  bool HasSetting(const std::wstring& s, const std::wstring& k) override { return store_.HasSetting(s, k); }
+  void SaveSetting(const std::wstring& s, const std::wstring& k, const std::wstring& v) override {
+    if (!store_.HasSetting(s, k)) store_.SaveSetting(s, k, v);
+  }
+
+ private:
+  SettingsStore& store_;
+};
+}  // namespace
+
+void WriteSettingsForNewAccount(SettingsStore& settings, Language language) {
+  KeepWhatIsThere store(settings);
+  store.SaveSetting(keys::kEinstellungen, keys::kAlpha, L"0");
+  WriteLanguageTables(store, language);
+  KeepOrWriteDefaultWarning(store);
 }
 
 void KeepOrWriteDefaultWarning(SettingsStore& settings) {

@@ -14,8 +14,9 @@ namespace ui {
 class Control;
 }  // namespace ui
 
-// Adds the stored action names in the order of their codes.
-void FillActionList(ui::Control& list, SettingsStore& settings);
+// Adds the stored action names in the order of their codes; where one is
+// missing, the program's own in the language.
+void FillActionList(ui::Control& list, SettingsStore& settings, Language language);
 
 // The code to store for the list's choice: the black screen when nothing or
 // something out of range is chosen, never a code the saver cannot run.
@@ -33,6 +34,11 @@ std::wstring WarningChoiceText(int seconds, Language language);
 // when none is stored).
 void FillWarningList(ui::Control& list, const std::vector<int>& choices, const std::wstring& stored,
                      Language language);
+
+// For an account whose store holds no texts: what the setup's install step
+// would write, the tables in the language, the thunder box off and the
+// default warning, leaving every entry the store holds as it is.
+void WriteSettingsForNewAccount(SettingsStore& settings, Language language);
 
 // Writes the default warning time where the store holds no valid one, and
 // keeps one the user chose.

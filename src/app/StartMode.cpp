@@ -28,7 +28,7 @@ std::wstring FormSwitch(const std::wstring& arguments) { return FoldCase(argumen
 
 StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments) {
   // Any other name is the setup; the copies-only request is its own.
-  if (exeName != kSaverName) return IsInstallFilesRequest(arguments) ? StartMode::InstallFiles : StartMode::Setup;
+  if (FoldCase(exeName) != FoldCase(kSaverName)) return IsInstallFilesRequest(arguments) ? StartMode::InstallFiles : StartMode::Setup;
   const std::wstring sw = FormSwitch(arguments);
   if (sw == L"/P") return StartMode::Preview;
   if (sw == L"/C") return StartMode::Configure;

@@ -9,7 +9,8 @@ namespace tarnix {
 
 enum class StartMode { Setup, InstallFiles, Preview, Configure, PasswordChange, Run, None };
 
-// The name the installed screen saver must carry, letter case significant.
+// The name the installed screen saver carries, letter case not significant:
+// Windows may start it by its short name in capitals.
 inline constexpr const wchar_t* kSaverName = L"Tarnix";
 
 // File name without folder and without its last extension.

@@ -5,6 +5,7 @@
 #include "app/App.h"
 #include "app/StartMode.h"
 #include "app/modAlpha.h"
+#include "base/Text.h"
 #include "effects/modRegion.h"
 #include "platform/Platform.h"
 #include "settings/Actions.h"
@@ -28,10 +29,19 @@ Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,
   return p;
 }
 
+std::wstring CleanWinDir(const std::wstring& winDir) {
+  std::wstring dir = Trim(winDir);
+  if (dir.size() >= 2 && dir.front() == L'"' && dir.back() == L'"') dir = Trim(dir.substr(1, dir.size() - 2));
+  return dir;
+}
+
 void InitPaths(App& app) {
   const std::wstring exe = app.platform.ExePath();
-  app.paths = ComputePaths(FolderOfPath(exe), ExeNameFromPath(exe),
-                           app.platform.Environment(L"WinDir"));
+  // Only a folder that exists: an unset or damaged WinDir must never make the
+  // drive's root, which any user can fill, the Windows folder.
+  std::wstring windows = CleanWinDir(app.platform.Environment(L"WinDir"));
+  if (windows.empty() || !app.platform.FolderExists(windows)) windows = app.platform.SystemWindowsFolder();
+  app.paths = ComputePaths(FolderOfPath(exe), ExeNameFromPath(exe), windows);
 }
 
 std::wstring ActionCommand::CommandLine() const {

@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "settings/Actions.h"
 #include "settings/Keys.h"
+#include "settings/LanguageTables.h"
 #include "settings/SettingsStore.h"
 #include "ui/Routes.h"
 
@@ -31,20 +32,22 @@ frmOptionen::frmOptionen(App& app) : ui::Form(kFrmOptionenDesign), app_(app) {}
 
 void frmOptionen::Form_Load() {
   SettingsStore& s = app_.settings;
-  lblBesch.SetCaption(s.GetSetting(keys::kSprache, keys::kBeschreibung, L""));
+  // Where the store lacks a text, the program's own in the user's language.
+  const Language language = app_.TextLanguage();
+  const auto text = [&](const wchar_t* section, const wchar_t* key) { return StoredText(s, section, key, language); };
+  lblBesch.SetCaption(text(keys::kSprache, keys::kBeschreibung));
   lblVer.SetCaption(MajorMinor(app_.platform.ReadVersionInfo()));
   ShapeFormToPicture(app_.platform, picDesign, *this);
-  FillActionList(cmbAktion, s);
+  FillActionList(cmbAktion, s, language);
   // A stored code that is missing, not whole or out of range selects the
   // black screen, as the setup does.
   cmbAktion.SetListIndex(ActionCodeFromText(s.GetSetting(keys::kAktionen, keys::kUse, L"")).value_or(kBlackScreen));
-  lblAktion.SetCaption(s.GetSetting(keys::kSprache, keys::kAktion, L""));
-  lblAlpha.SetCaption(s.GetSetting(keys::kSprache, keys::kAlpha, L""));
-  cmdOK.SetCaption(s.GetSetting(keys::kSprache, keys::kSpeichern, L""));
+  lblAktion.SetCaption(text(keys::kSprache, keys::kAktion));
+  lblAlpha.SetCaption(text(keys::kSprache, keys::kAlpha));
+  cmdOK.SetCaption(text(keys::kSprache, keys::kSpeichern));
   // "1" ticks the box, "2" greys it, anything else clears it.
   chkAlpha.SetValue(WholeNumberIn(s.GetSetting(keys::kEinstellungen, keys::kAlpha, L""), 1, 2).value_or(0));
-  // The warning is newer than the stored texts: its words come from the program, in the user's language.
-  const Language language = app_.TextLanguage();
+  // The warning is newer than the stored texts: its words are always the program's.
   const std::wstring warning = s.GetSetting(keys::kEinstellungen, keys::kWarnung, L"");
   lblWarnung.SetCaption(Text(TextId::WarningCaption, language));
   warningChoices_ = WarningChoices(warning);
@@ -61,7 +64,8 @@ void frmOptionen::Control_Event(ui::Control& c, ui::Event event, const ui::Mouse
 }
 
 void frmOptionen::cmbAktion_Click() {
-  lblText.SetCaption(app_.settings.GetSetting(keys::kSprache, std::to_wstring(cmbAktion.ListIndex()), L""));
+  lblText.SetCaption(
+      StoredText(app_.settings, keys::kSprache, std::to_wstring(cmbAktion.ListIndex()), app_.TextLanguage()));
 }
 
 void frmOptionen::cmdOK_Click() {

@@ -55,6 +55,9 @@ class Platform {
   virtual std::wstring ExePath() = 0;        // full path of the running executable
   virtual std::wstring CommandLine() = 0;    // the whole command line, program included
   virtual std::wstring Environment(const std::wstring& name) = 0;  // unset reads as ""
+  // The Windows folder as the system reports it (GetWindowsDirectory).
+  virtual std::wstring SystemWindowsFolder() = 0;
+  virtual bool FolderExists(const std::wstring& path) = 0;
   virtual long OsMajorVersion() = 0;         // 0 when the version query fails
   // The user's Windows display language: German when it is German, else English.
   virtual Language DisplayLanguage() = 0;
@@ -76,6 +79,8 @@ class Platform {
   // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.
   virtual bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                                  const std::wstring& value) = 0;
+  // Tells Windows at once that the screen saver is on; false when refused.
+  virtual bool ActivateScreenSaver() = 0;
   virtual Elevation QueryElevation() = 0;
   // Starts this program again with arguments, asking for administrator rights,
   // and waits for it to end while the program's windows go on painting. Its

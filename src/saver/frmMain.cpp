@@ -11,7 +11,9 @@
 #include "forms/Designs.h"
 #include "platform/Platform.h"
 #include "saver/modSaver.h"
+#include "app/ActionChoice.h"
 #include "settings/Keys.h"
+#include "settings/LanguageTables.h"
 #include "settings/SettingsStore.h"
 #include "setup/InstallFiles.h"
 
@@ -77,6 +79,7 @@ void frmMain::Form_Load() {
       EnterPreview(arguments);
       return;
     case StartMode::Configure:
+      WriteSettingsIfNewAccount();
       app_.options.Show();
       Hide();
       return;
@@ -92,9 +95,28 @@ void frmMain::Form_Load() {
   }
 }
 
+// An account that never ran the setup (the saver is installed for the whole
+// machine): its settings get the texts in its language, as the setup would
+// write them, before the dialog shows them. A refused write changes nothing:
+// the dialog falls back on the same texts.
+void frmMain::WriteSettingsIfNewAccount() {
+  if (HasLanguageTables(app_.settings)) return;
+  try {
+    WriteSettingsForNewAccount(app_.settings, app_.platform.DisplayLanguage());
+  } catch (const SettingsWriteError&) {
+  }
+}
+
+std::optional<int> frmMain::StoredActionCode() {
+  SettingsStore& s = app_.settings;
+  // Nothing chosen yet is the black screen, the setup's own default.
+  if (!s.HasSetting(keys::kAktionen, keys::kUse)) return kBlackScreen;
+  return ActionCodeFromText(s.GetSetting(keys::kAktionen, keys::kUse, L""));
+}
+
 void frmMain::RunStoredAction() {
   SettingsStore& s = app_.settings;
-  const std::optional<int> code = ActionCodeFromText(s.GetSetting(keys::kAktionen, keys::kUse, L""));
+  const std::optional<int> code = StoredActionCode();
   const int warning = WarningSecondsOrDefault(s.GetSetting(keys::kEinstellungen, keys::kWarnung, L""));
   switch (ChooseRunFace(code, warning)) {
     case RunFace::DesignState: return;  // missing, not numeric or out of range: the start-up rule shows it
@@ -142,8 +164,11 @@ void frmMain::EnterPreview(const std::wstring& arguments) {
   lblInfo.SetVisible(true);
   lblInfo2.SetVisible(true);
 
-  const std::wstring code = app_.settings.GetSetting(keys::kAktionen, keys::kUse, L"");
-  const std::wstring name = code.empty() ? std::wstring() : app_.settings.GetSetting(keys::kAktionen, code, L"");
+  // The stored name; where the store has none, the program's own.
+  const std::wstring stored = app_.settings.GetSetting(keys::kAktionen, keys::kUse, L"");
+  std::wstring name = stored.empty() ? std::wstring() : app_.settings.GetSetting(keys::kAktionen, stored, L"");
+  const std::optional<int> code = StoredActionCode();
+  if (name.empty() && code) name = ActionName(*code, app_.TextLanguage());
   lblInfo.SetCaption(name);
   lblInfo2.SetCaption(lblInfo.Caption());
 }

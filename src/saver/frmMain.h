@@ -2,6 +2,7 @@
 // design state.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -62,6 +63,9 @@ class frmMain : public ui::Form {
 
  private:
   void RunStoredAction();
+  void WriteSettingsIfNewAccount();
+  // The stored action: missing altogether is the black screen; nullopt for a value that is no code.
+  std::optional<int> StoredActionCode();
   void Form_Terminate();
   void CoverEveryMonitor();
   void LayOutWarning();

@@ -22,6 +22,20 @@ void WriteLanguageTables(SettingsStore& store, Language language) {
   store.SaveSetting(keys::kEinstellungen, keys::kSpracheGewaehlt, std::to_wstring(int(language)));
 }
 
+std::wstring TableText(const std::wstring& section, const std::wstring& key, Language language) {
+  // The settings section holds one text, the title; the rest are choices.
+  if (FoldCase(section) == FoldCase(keys::kEinstellungen) && FoldCase(key) != FoldCase(keys::kOptionen)) return {};
+  MemorySettingsStore tables;
+  WriteLanguageTables(tables, language);
+  return tables.GetSetting(section, key, L"");
+}
+
+std::wstring StoredText(SettingsStore& store, const std::wstring& section, const std::wstring& key,
+                        Language language) {
+  const std::wstring stored = store.GetSetting(section, key, L"");
+  return stored.empty() ? TableText(section, key, language) : stored;
+}
+
 namespace {
 // The entries whose text tells the language of a store written before the
 // language itself was stored, with their German text.

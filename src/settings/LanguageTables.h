@@ -11,6 +11,14 @@ namespace tarnix {
 // SettingsWriteError.
 void WriteLanguageTables(SettingsStore& store, Language language);
 
+// The text the tables write for a section and key in a language; empty for
+// an entry that is not one of their texts.
+std::wstring TableText(const std::wstring& section, const std::wstring& key, Language language);
+// The stored text, or where the store holds none, the tables' text in the
+// language: what an account that never ran the setup sees.
+std::wstring StoredText(SettingsStore& store, const std::wstring& section, const std::wstring& key,
+                        Language language);
+
 // Whether the store holds any of the texts the tables write.
 bool HasLanguageTables(SettingsStore& store);
 

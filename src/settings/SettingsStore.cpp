@@ -2,11 +2,9 @@
 
 namespace tarnix {
 
-namespace {
-std::wstring Slot(const std::wstring& section, const std::wstring& key) {
+std::wstring MemorySettingsStore::Slot(const std::wstring& section, const std::wstring& key) {
   return FoldCase(section) + L'\n' + FoldCase(key);
 }
-}  // namespace
 
 std::wstring MemorySettingsStore::GetSetting(const std::wstring& section, const std::wstring& key,
                                              const std::wstring& def) {

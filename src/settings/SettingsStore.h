@@ -27,6 +27,8 @@ class SettingsStore {
   // Creates the section and key as needed; throws SettingsWriteError when refused.
   virtual void SaveSetting(const std::wstring& section, const std::wstring& key,
                            const std::wstring& value) = 0;
+  // Whether the key is there at all, whatever its value or kind.
+  virtual bool HasSetting(const std::wstring& section, const std::wstring& key) = 0;
 };
 
 // Keeps values in memory; used by tests and as the model of the registry's rules.
@@ -36,11 +38,15 @@ class MemorySettingsStore : public SettingsStore {
                           const std::wstring& def) override;
   void SaveSetting(const std::wstring& section, const std::wstring& key,
                    const std::wstring& value) override;
+  bool HasSetting(const std::wstring& section, const std::wstring& key) override {
+    return values_.count(Slot(section, key)) != 0;
+  }
   // Every write in order, as "section/key=value", for tests of write order.
   const std::vector<std::wstring>& Writes() const { return writes_; }
   void RefuseWrites(bool refuse) { refuse_ = refuse; }
 
  private:
+  static std::wstring Slot(const std::wstring& section, const std::wstring& key);
   std::map<std::wstring, std::wstring> values_;
   std::vector<std::wstring> writes_;
   bool refuse_ = false;

@@ -1,5 +1,7 @@
 #include "setup/InstallFiles.h"
 
+#include <cstdint>
+
 #include "app/modWinMods.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
@@ -14,14 +16,52 @@ bool CopiesNeedElevation(long osMajor, const Elevation& elevation) {
   return osMajor >= 6 && !elevation.elevated && elevation.canElevate;
 }
 
-bool LooksLikeProgram(const std::string& head) { return head.size() >= 2 && head[0] == 'M' && head[1] == 'Z'; }
+namespace {
+// Little-endian fields of the file; 0 beyond its end, which the checks reject.
+uint32_t Field(const std::string& f, size_t at, size_t bytes) {
+  if (at > f.size() || bytes > f.size() - at) return 0;
+  uint32_t v = 0;
+  for (size_t i = bytes; i-- > 0;) v = v << 8 | static_cast<unsigned char>(f[at + i]);
+  return v;
+}
+bool Fits(const std::string& f, uint64_t at, uint64_t bytes) { return at <= f.size() && bytes <= f.size() - at; }
+
+constexpr uint32_t kMachineX86 = 0x14C, kMachineAmd64 = 0x8664;
+constexpr uint32_t kMagicPe32 = 0x10B, kMagicPe32Plus = 0x20B;
+constexpr uint32_t kExecutableImage = 0x2, kLibrary = 0x2000;
+}  // namespace
+
+bool IsCompleteProgram(const std::string& f) {
+  if (!Fits(f, 0, 64) || f[0] != 'M' || f[1] != 'Z') return false;
+  const uint64_t pe = Field(f, 0x3C, 4);
+  if (!Fits(f, pe, 24) || f.compare(size_t(pe), 4, std::string("PE\0\0", 4)) != 0) return false;
+  const uint32_t machine = Field(f, size_t(pe) + 4, 2), sections = Field(f, size_t(pe) + 6, 2);
+  const uint32_t optionalSize = Field(f, size_t(pe) + 20, 2), characteristics = Field(f, size_t(pe) + 22, 2);
+  const bool ownMachine = machine == kMachineX86 || (sizeof(void*) == 8 && machine == kMachineAmd64);
+  if (!ownMachine || sections == 0 || !(characteristics & kExecutableImage) || (characteristics & kLibrary))
+    return false;
+  const uint64_t optional = pe + 24;
+  if (optionalSize < 64 || !Fits(f, optional, optionalSize)) return false;
+  const uint32_t magic = Field(f, size_t(optional), 2);
+  if (magic != (machine == kMachineX86 ? kMagicPe32 : kMagicPe32Plus)) return false;
+  if (!Fits(f, 0, Field(f, size_t(optional) + 60, 4))) return false;  // SizeOfHeaders
+  const uint64_t table = optional + optionalSize;
+  if (!Fits(f, table, uint64_t(sections) * 40)) return false;
+  for (uint32_t i = 0; i < sections; ++i) {
+    const size_t s = size_t(table) + size_t(i) * 40;
+    const uint32_t rawSize = Field(f, s + 16, 4), rawAt = Field(f, s + 20, 4);
+    if (rawSize && !Fits(f, rawAt, rawSize)) return false;
+  }
+  return true;
+}
 
 int CopyInstallFiles(Platform& platform, const Paths& p) {
-  if (!platform.CopyFileTo(p.AppPath + p.ExeFile, p.WinPath + L"Tarnix.scr")) return kSaverCopyFailed;
+  if (!platform.CopyFileTo(platform.ExePath(), p.WinPath + L"Tarnix.scr")) return kSaverCopyFailed;
   const std::wstring companion = p.AppPath + L"stb.drl";
   // A damaged download must not be installed as the program the stand-by and
   // hibernate actions start.
-  if (!LooksLikeProgram(platform.ReadFileHead(companion, 2))) return kCompanionCopyFailed;
+  const std::string file = platform.ReadFileHead(companion, kMaxCompanionBytes + 1);
+  if (file.size() > kMaxCompanionBytes || !IsCompleteProgram(file)) return kCompanionCopyFailed;
   if (!platform.CopyFileTo(companion, p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
   return kFilesCopied;
 }

@@ -3,6 +3,7 @@
 // the Windows folder needs rights it lacks, has an elevated copy of itself
 // make them ("/install-files") while everything else stays the user's own.
 #pragma once
+#include <cstddef>
 #include <string>
 
 namespace tarnix {
@@ -28,12 +29,18 @@ bool IsInstallFilesRequest(const std::wstring& arguments);
 // give them.
 bool CopiesNeedElevation(long osMajor, const Elevation& elevation);
 
-// Whether the first bytes of a file are those of a Windows program (the "MZ"
-// of its executable header). An empty file is none.
-bool LooksLikeProgram(const std::string& head);
+// The most of the companion the install reads; a larger file is not ours.
+inline constexpr size_t kMaxCompanionBytes = 8u << 20;
 
-// Copies the running program to WinPath\Tarnix.scr, then AppPath\stb.drl to
-// WinPath\stb.exe; the companion is copied only when it looks like a program.
+// Whether a whole file is a complete Windows program for x86 (or, in a 64-bit
+// build, for its own machine): its headers whole, an executable image and
+// not a library, every section's data inside the file. A download cut short
+// or a foreign file is none.
+bool IsCompleteProgram(const std::string& file);
+
+// Copies the running program's own file, whatever its name, to
+// WinPath\Tarnix.scr, then AppPath\stb.drl to WinPath\stb.exe; the
+// companion is copied only when it is a complete program.
 int CopyInstallFiles(Platform& platform, const Paths& paths);
 
 }  // namespace tarnix

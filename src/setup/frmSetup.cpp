@@ -160,7 +160,7 @@ void frmSetup::InstallStep() {
   } catch (const SettingsWriteError&) {
     InstallFailed();
   }
-  FillActionList(cmbAktion, app_.settings);
+  FillActionList(cmbAktion, app_.settings, language);
   cmbAktion.SetVisible(true);
   cmbAktion.SetListIndex(kBlackScreen);
   lblInfo[1].SetCaption(Text(TextId::ActionPrompt, language));
@@ -208,7 +208,8 @@ void frmSetup::ActionStep() {
   // learns it, and picks it by hand on the page that opens.
   const bool activated =
       app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr") &&
-      app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1");
+      app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1") &&
+      app_.platform.ActivateScreenSaver();  // now, not at the next sign-in
   if (!activated) {
     ShowInstallError();
     OpenScreenSaverPage();

@@ -102,7 +102,7 @@ run_saver "$win" /a 1234
 check "/a ends at once ($E2E_OUT)" test "$E2E_OUT" = "exit=0"
 check "/a starts nothing" nothing_recorded
 
-# Only the exact name "Tarnix" is the saver: TARNIX.SCR is the setup program.
+# A file named Tarnix.scr.exe is "Tarnix.scr" without its extension: the setup program.
 cp "$win/Tarnix.scr" "$win/TARNIX.scr.exe"
 settings_set Aktionen Use 0
 : > "$E2E_WORK/record.log"

@@ -15,7 +15,7 @@ ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 ctl set Einstellungen Warnung 0  # the action at once: this test is about the stored code
 
 # /s with the stored value as it stands; prints what was started, or, when
-# nothing was, the saver's design state ("design") or "CRASHED/…".
+# nothing was, the saver's design state ("design"), the black screen ("black") or "CRASHED/…".
 outcome() {
   : > "$E2E_WORK/record.log"
   start_saver "$win" /s
@@ -31,6 +31,9 @@ outcome() {
     driver windows "$SAVER_PID"
     if grep -q 'w=545 h=340 visible=1' <<<"$E2E_OUT"; then
       end_process "$SAVER_PID"; echo design; return
+    fi
+    if grep -q 'w=1024 h=768 visible=1 topmost=1' <<<"$E2E_OUT"; then
+      end_process "$SAVER_PID"; echo black; return
     fi
   done
   end_process "$SAVER_PID"; echo "hung"
@@ -59,7 +62,7 @@ for t in "dword 0" "binary 0" "multi 0"; do
   expect "as REG_${t%% *}" design
 done
 ctl unset Aktionen Use
-expect "nothing" design
+expect "nothing" black  # nothing chosen yet: the black screen, as the options dialog shows it
 
 # --- The options dialog with huge and control-character texts ---
 ctl hostile-texts

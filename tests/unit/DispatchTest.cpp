@@ -29,10 +29,11 @@ TEST(Switch, DispatchFollowsTheSwitchTable) {
   EXPECT_EQ(ChooseMode(L"Tarnix", L" /s"), StartMode::None) << "a blank is a character of the switch";
 }
 
-TEST(NameRule, OnlyTheExactNameTarnixIsTheSaver) {
+TEST(NameRule, TheNameTarnixInAnyLetterCaseIsTheSaver) {
   EXPECT_EQ(ChooseMode(L"Tarnix", L"/s"), StartMode::Run);
-  EXPECT_EQ(ChooseMode(L"TARNIX", L"/s"), StartMode::Setup);
-  EXPECT_EQ(ChooseMode(L"tarnix", L"/s"), StartMode::Setup);
+  EXPECT_EQ(ChooseMode(ExeNameFromPath(L"C:\\WINDOWS\\TARNIX.SCR"), L"/s"), StartMode::Run)
+      << "the short name older Windows start it by";
+  EXPECT_EQ(ChooseMode(L"tarnix", L"/c"), StartMode::Configure);
   EXPECT_EQ(ChooseMode(L"Tarnix2", L"/s"), StartMode::Setup);
   EXPECT_EQ(ChooseMode(ExeNameFromPath(L"C:\\x\\Tarnix.scr.exe"), L"/s"), StartMode::Setup)
       << "a file Tarnix.scr.exe is named Tarnix.scr";

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,29 @@
 #include "settings/SettingsStore.h"
 
 namespace tarnix::testing {
+
+// The smallest complete x86 program the install accepts: the DOS header, the
+// PE headers with a 224-byte optional header, one section of 512 bytes.
+inline std::string MinimalProgram(uint16_t machine = 0x14C) {
+  std::string f(0x400, '\0');
+  auto put = [&](size_t at, uint32_t v, size_t bytes) {
+    for (size_t i = 0; i < bytes; ++i) f[at + i] = char(v >> (8 * i) & 0xFF);
+  };
+  f[0] = 'M', f[1] = 'Z';
+  put(0x3C, 0x40, 4);
+  f.replace(0x40, 4, std::string("PE\0\0", 4));
+  put(0x44, machine, 2);
+  put(0x46, 1, 2);                              // one section
+  put(0x54, 224, 2);                            // optional header size
+  put(0x56, 0x0102, 2);                         // executable, 32-bit
+  put(0x58, machine == 0x14C ? 0x10B : 0x20B, 2);
+  put(0x58 + 60, 0x200, 4);                     // size of the headers
+  const size_t section = 0x58 + 224;
+  f.replace(section, 5, ".text");
+  put(section + 16, 0x200, 4);                  // raw size
+  put(section + 20, 0x200, 4);                  // raw data at
+  return f;
+}
 
 class FakePlatform : public Platform {
  public:
@@ -27,7 +51,7 @@ class FakePlatform : public Platform {
   std::optional<int> elevatedExitCode = 0;  // nullopt: the user declines the prompt
   std::vector<std::wstring> elevatedRuns;   // their arguments
   ScreenArea virtualScreen{0, 0, 1024, 768};
-  // File heads by path; a path not listed reads as a program's.
+  // Files by path; a path not listed reads as a complete program.
   std::map<std::wstring, std::string> fileHeads;
 
   struct Run { std::wstring program, commandLine; int show; };
@@ -47,6 +71,15 @@ class FakePlatform : public Platform {
   std::wstring CommandLine() override { return commandLine; }
   std::wstring Environment(const std::wstring& name) override {
     return name == L"WinDir" ? winDir : std::wstring();
+  }
+  std::wstring systemWindowsFolder = L"C:\\WINDOWS";
+  std::set<std::wstring> missingFolders;  // every other folder exists
+  bool canActivate = true;
+  std::wstring SystemWindowsFolder() override { return systemWindowsFolder; }
+  bool FolderExists(const std::wstring& path) override { return !path.empty() && !missingFolders.count(path); }
+  bool ActivateScreenSaver() override {
+    events.push_back(L"ActivateScreenSaver");
+    return canActivate;
   }
   Language displayLanguage = Language::English;
   Language DisplayLanguage() override { return displayLanguage; }
@@ -89,7 +122,7 @@ class FakePlatform : public Platform {
   }
   std::string ReadFileHead(const std::wstring& path, size_t count) override {
     const auto it = fileHeads.find(path);
-    return (it == fileHeads.end() ? std::string("MZ\x90") : it->second).substr(0, count);
+    return (it == fileHeads.end() ? MinimalProgram() : it->second).substr(0, count);
   }
   ScreenArea VirtualScreenPixels() override { return virtualScreen; }
   int ShowCursor(bool show) override {

@@ -238,12 +238,22 @@ TEST(PreviewEntry, IgnoresEveryInput) {
   EXPECT_EQ(p.platform.cursorCount, 0);
 }
 
-TEST(PreviewEntry, NoStoredActionGivesEmptyLabels) {
+TEST(PreviewEntry, NoStoredActionShowsTheBlackScreenAndNoStoredNameTheProgramsOwn) {
   Saver s;
   s.host.hostWindows[1234] = {152, 112};
+  s.platform.displayLanguage = Language::German;
+  ASSERT_FALSE(s.StartWith(L"/p 1234"));
+  EXPECT_EQ(s.main.lblInfo.Caption(), L"Schwarzer Bildschirm") << "nothing chosen is the black screen";
+  EXPECT_EQ(s.main.lblInfo2.Caption(), L"Schwarzer Bildschirm");
+  EXPECT_TRUE(s.settings.Writes().empty()) << "the preview never writes";
+}
+
+TEST(PreviewEntry, AStoredValueThatIsNoCodeGivesEmptyLabels) {
+  Saver s;
+  s.host.hostWindows[1234] = {152, 112};
+  s.settings.SaveSetting(L"Aktionen", L"Use", L"7");
   ASSERT_FALSE(s.StartWith(L"/p 1234"));
   EXPECT_EQ(s.main.lblInfo.Caption(), L"");
-  EXPECT_EQ(s.main.lblInfo2.Caption(), L"");
 }
 
 TEST(PreviewEntry, WithoutAUsableHostTheProcessEnds) {

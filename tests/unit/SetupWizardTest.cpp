@@ -238,13 +238,17 @@ TEST(InstallStep, ARefusedSettingsWriteTakesTheSamePath) {
   EXPECT_TRUE(s.platform.profile.empty());
 }
 
-TEST(InstallStep, ASetupWithAnotherExtensionIsNotFoundByTheFirstCopy) {
-  Wizard s;
-  s.platform.exePath = L"D:\\Downloads\\setup.scr";
-  ASSERT_TRUE(s.Open());
-  s.ToInstallPage(kEnglish);
-  s.wiz.cmdOK_Click();  // the fake copies anything; the source names the file that is not there
-  EXPECT_EQ(s.platform.copies[0].from, L"D:\\Downloads\\setup.exe");
+TEST(InstallStep, CopiesItsOwnFileWhateverItsName) {
+  for (const wchar_t* name : {L"D:\\Downloads\\setup.scr", L"D:\\Downloads\\SETUP_Tarnix.2.6.exe",
+                              L"D:\\Downloads\\SETUP_Tarnix.v26.exe"}) {
+    Wizard s;
+    s.platform.exePath = name;
+    ASSERT_TRUE(s.Open());
+    s.ToActionPage(kEnglish);
+    ASSERT_FALSE(s.platform.copies.empty());
+    EXPECT_EQ(s.platform.copies[0].from, name);
+    EXPECT_EQ(s.wiz.WizardPage(), 2) << "installed";
+  }
 }
 
 TEST(ActionStep, StoresTheChoiceActivatesTheSaverAndShowsTheCompletionText) {

@@ -36,6 +36,21 @@ std::wstring Win32Platform::Environment(const std::wstring& name) {
   return n < needed ? std::wstring(buffer.data(), n) : std::wstring();
 }
 
+std::wstring Win32Platform::SystemWindowsFolder() {
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH + 1);
+  return n > 0 && n <= MAX_PATH ? std::wstring(buffer, n) : std::wstring();
+}
+
+bool Win32Platform::FolderExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool Win32Platform::ActivateScreenSaver() {
+  return SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE) != FALSE;
+}
+
 Language Win32Platform::DisplayLanguage() {
   // The language of the user's Windows menus and dialogs, not the format settings.
   return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? Language::German : Language::English;

@@ -11,6 +11,9 @@ class Win32Platform : public Platform {
   std::wstring Environment(const std::wstring& name) override;
   long OsMajorVersion() override;
   Language DisplayLanguage() override;
+  std::wstring SystemWindowsFolder() override;
+  bool FolderExists(const std::wstring& path) override;
+  bool ActivateScreenSaver() override;
   void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override;
   void Beep() override;
   [[noreturn]] void EndProcess(int exitCode) override;

@@ -36,6 +36,14 @@ std::wstring RegistrySettingsStore::GetSetting(const std::wstring& section, cons
   return def;
 }
 
+bool RegistrySettingsStore::HasSetting(const std::wstring& section, const std::wstring& key) {
+  if (key.empty()) return false;
+  win32::UniqueKey hkey;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, KeyPath(section).c_str(), 0, KEY_QUERY_VALUE, hkey.put()) != ERROR_SUCCESS)
+    return false;
+  return RegQueryValueExW(hkey.get(), key.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
 void RegistrySettingsStore::SaveSetting(const std::wstring& section, const std::wstring& key,
                                         const std::wstring& value) {
   win32::UniqueKey hkey;

@@ -13,6 +13,7 @@ class RegistrySettingsStore : public SettingsStore {
                           const std::wstring& def) override;
   void SaveSetting(const std::wstring& section, const std::wstring& key,
                    const std::wstring& value) override;
+  bool HasSetting(const std::wstring& section, const std::wstring& key) override;
 
  private:
   std::wstring KeyPath(const std::wstring& section) const;
