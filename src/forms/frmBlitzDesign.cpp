@@ -26,6 +26,7 @@ const ui::FormDesign kFrmBlitzDesign = {
     .picture = IDB_RIPPLES,
     .startPosition = ui::StartPosition::PlatformDefault,
     .showInTaskbar = false,
+    .activates = false,  // the wizard keeps the keyboard while the lightning flickers above it
     .controls = kControls,
     .controlCount = std::size(kControls),
 };

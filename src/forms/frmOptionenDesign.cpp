@@ -56,6 +56,7 @@ const ui::FormDesign kFrmOptionenDesign = {
     .startPosition = ui::StartPosition::ScreenCenter,
     .showInTaskbar = true,
     .closesOnEscape = true,
+    .defaultButton = L"cmdOK",
     .controls = kControls,
     .controlCount = std::size(kControls),
 };

@@ -79,6 +79,7 @@ const ui::FormDesign kFrmSetupDesign = {
     .startPosition = ui::StartPosition::ScreenCenter,
     .showInTaskbar = true,
     .closesOnEscape = true,
+    .defaultButton = L"cmdOK",
     .controls = kControls,
     .controlCount = std::size(kControls),
 };

@@ -70,6 +70,9 @@ class Platform {
   virtual VersionInfo ReadVersionInfo() = 0;
   // ShowCursor: returns the new display count.
   virtual int ShowCursor(bool show) = 0;
+  // Milliseconds since the system started (wrapping), and the user's double-click time.
+  virtual unsigned TickCount() = 0;
+  virtual unsigned DoubleClickTime() = 0;
   virtual ScreenSize ScreenPixels() = 0;
   virtual ScreenArea VirtualScreenPixels() = 0;
   // Copies a file, replacing the target; false when refused.

@@ -117,12 +117,26 @@ void frmSetup::ShowLanguageChoice(bool visible) {
 
 // --- Forward and back ---
 
+void frmSetup::TurnTo(int page) {
+  wizardPage_ = page;
+  turnedAt_ = app_.platform.TickCount();
+  turned_ = true;
+}
+
+bool frmSetup::JustTurned() {
+  if (!turned_ || app_.platform.TickCount() - turnedAt_ >= app_.platform.DoubleClickTime()) return false;
+  // The press gave the button the focus: the action page keeps it on its list.
+  if (wizardPage_ == 2) cmbAktion.SetFocus();
+  return true;
+}
+
 void frmSetup::cmdOK_Click() {
+  if (JustTurned()) return;
   switch (wizardPage_) {
     case 0: {
       lblInfo[0].SetVisible(false);
       lblInfo[1].SetCaption(Text(TextId::InstallInstruction, ChosenLanguage()));
-      wizardPage_ = 1;
+      TurnTo(1);
       ShowLanguageChoice(false);
       // The next step asks for rights where it needs them: the button says so, as Windows' own do.
       elevateCopies_ = CopiesNeedElevation(app_.platform.OsMajorVersion(), app_.platform.QueryElevation());
@@ -136,6 +150,7 @@ void frmSetup::cmdOK_Click() {
 }
 
 void frmSetup::cmdRück_Click() {
+  if (JustTurned()) return;
   if (wizardPage_ == 0) EndProgram(app_);  // nothing written, nothing copied
   if (wizardPage_ == 1) {
     lblInfo[1].SetCaption(Text(TextId::ChooseLanguage, Language::German));
@@ -143,7 +158,7 @@ void frmSetup::cmdRück_Click() {
     lblInfo[0].SetVisible(true);
     ShowLanguageChoice(true);
     cmdOK.SetShield(false);
-    wizardPage_ = 0;
+    TurnTo(0);
   }
   cmbAktion.SetVisible(false);
 }
@@ -169,7 +184,8 @@ void frmSetup::InstallStep() {
   HideThunder();
   chkAlpha.SetVisible(false);
   lblAlpha.SetVisible(false);
-  wizardPage_ = 2;
+  TurnTo(2);
+  cmbAktion.SetFocus();  // the choice comes first, not the button now under the pointer
 }
 
 int frmSetup::CopyFiles() {

@@ -82,8 +82,15 @@ class frmSetup : public ui::Form {
   bool OpenScreenSaverPage();
   [[noreturn]] void InstallFailed();
 
+  // Turns to a page; a click that lands on what the page puts under the
+  // pointer within the double-click time belongs to the click before.
+  void TurnTo(int page);
+  bool JustTurned();
+
   App& app_;
   int wizardPage_ = 0;
+  unsigned turnedAt_ = 0;
+  bool turned_ = false;
   bool elevateCopies_ = false;
 };
 

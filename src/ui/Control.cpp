@@ -99,6 +99,10 @@ void Control::SetUnderline(bool underline) {
   Changed();
 }
 
+void Control::SetFocus() {
+  if (form_.Host() && form_.IsLoaded() && IsWindowed()) form_.Host()->Focus(*this);
+}
+
 void Control::SetPicture(int picture) {
   if (Replace(picture_, picture)) Changed();
 }

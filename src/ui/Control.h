@@ -97,6 +97,9 @@ class Control {
   int Height() const { return height_; }
   void Move(int left, int top, int width = -1, int height = -1);
 
+  // Gives the control the keyboard focus (a windowed one that is shown).
+  void SetFocus();
+
   // Lists (combo box).
   void AddItem(const std::wstring& item);
   void Clear();

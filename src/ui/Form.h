@@ -26,6 +26,8 @@ struct FormDesign {
   StartPosition startPosition = StartPosition::PlatformDefault;
   bool showInTaskbar = false;
   bool closesOnEscape = false;  // Escape closes it as the close box does, as in a dialog
+  bool activates = true;        // false: shown and raised without ever taking the activation or the focus
+  const wchar_t* defaultButton = nullptr;  // the button Enter presses where the focus is on no button
   const ControlDesign* controls = nullptr;  // in stacking order, from the top
   size_t controlCount = 0;
 };
@@ -62,6 +64,8 @@ class FormHost {
   virtual Size MeasureText(const Font& font, const std::wstring& text, int wrapWidth) = 0;
   virtual void SetTopmost(Form& form, bool topmost) = 0;
   virtual void BringToFront(Form& /*form*/) {}
+  // Gives a windowed control the keyboard focus.
+  virtual void Focus(Control& /*control*/) {}
   // Makes the window a visible child covering the client area of another
   // window (a preview host). False when the handle names no window.
   virtual bool EmbedInto(Form& form, int64_t hostWindow) = 0;

@@ -33,6 +33,8 @@ class FakeHost : public ui::FormHost {
   void ApplyRegion(ui::Form&) override { ++regionsApplied; }
   void BeginDrag(ui::Form&) override { ++drags; }
   void BringToFront(ui::Form&) override { ++raised; }
+  const ui::Control* focused = nullptr;
+  void Focus(ui::Control& c) override { focused = &c; }
   std::optional<Picture> ReadPicture(int id) override { return pictures ? pictures(id) : std::nullopt; }
   bool EmbedInto(ui::Form& form, int64_t host) override {
     const auto it = hostWindows.find(host);

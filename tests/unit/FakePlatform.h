@@ -81,6 +81,11 @@ class FakePlatform : public Platform {
     events.push_back(L"ActivateScreenSaver");
     return canActivate;
   }
+  // Time moves a second on every look at the clock: a test's clicks are a
+  // user's, far apart, unless it sets the step to play a double-click.
+  unsigned tick = 100000, tickStep = 1000, doubleClickTime = 500;
+  unsigned TickCount() override { return tick += tickStep; }
+  unsigned DoubleClickTime() override { return doubleClickTime; }
   Language displayLanguage = Language::English;
   Language DisplayLanguage() override { return displayLanguage; }
   long OsMajorVersion() override {

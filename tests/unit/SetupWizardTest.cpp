@@ -519,3 +519,43 @@ TEST(Companion, AnEmptyOrForeignStbDrlTakesTheInstallErrorPath) {
 
 }  // namespace
 }  // namespace tarnix
+
+namespace tarnix {
+namespace {
+
+TEST(PageTurns, AClickWithinTheDoubleClickTimeOfATurnIsIgnored) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.ToActionPage(kEnglish);
+  EXPECT_EQ(s.host.focused, &s.wiz.cmbAktion) << "the action list has the focus after the install";
+  // The second click of a double-click on ">>" lands on "Save" in the same instant.
+  s.platform.tickStep = 0;
+  s.host.focused = &s.wiz.cmdOK;  // pressed, the button took the focus
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.wiz.WizardPage(), 2);
+  EXPECT_EQ(s.host.focused, &s.wiz.cmbAktion) << "the list keeps the focus";
+  EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"Use", L"<missing>"), L"<missing>") << "nothing saved";
+  EXPECT_TRUE(s.platform.profile.empty());
+  // The same click a moment later is the user's.
+  s.platform.tick += s.platform.doubleClickTime;
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"Use", L""), L"6");
+}
+
+TEST(PageTurns, EveryTurnGuardsBothButtons) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  s.wiz.Control_Event(s.wiz.lblOpt[kGerman], ui::Event::Click, {});
+  s.platform.tickStep = 0;
+  s.wiz.cmdOK_Click();  // to the install page
+  ASSERT_EQ(s.wiz.WizardPage(), 1);
+  s.wiz.cmdOK_Click();
+  EXPECT_TRUE(s.platform.copies.empty()) << "a double-click on >> does not install";
+  s.platform.tick += 1000;
+  s.wiz.cmdRück_Click();  // back to the language page
+  ASSERT_EQ(s.wiz.WizardPage(), 0);
+  EXPECT_FALSE(s.Ends([&] { s.wiz.cmdRück_Click(); })) << "a double-click on << does not cancel the setup";
+}
+
+}  // namespace
+}  // namespace tarnix

@@ -36,6 +36,10 @@ std::wstring Win32Platform::Environment(const std::wstring& name) {
   return n < needed ? std::wstring(buffer.data(), n) : std::wstring();
 }
 
+unsigned Win32Platform::TickCount() { return GetTickCount(); }
+
+unsigned Win32Platform::DoubleClickTime() { return GetDoubleClickTime(); }
+
 std::wstring Win32Platform::SystemWindowsFolder() {
   wchar_t buffer[MAX_PATH + 1] = {};
   const UINT n = GetWindowsDirectoryW(buffer, MAX_PATH + 1);

@@ -11,6 +11,8 @@ class Win32Platform : public Platform {
   std::wstring Environment(const std::wstring& name) override;
   long OsMajorVersion() override;
   Language DisplayLanguage() override;
+  unsigned TickCount() override;
+  unsigned DoubleClickTime() override;
   std::wstring SystemWindowsFolder() override;
   bool FolderExists(const std::wstring& path) override;
   bool ActivateScreenSaver() override;

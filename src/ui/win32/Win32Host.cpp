@@ -61,7 +61,7 @@ FormWindow* Win32Host::Realize(Form& form) {
   RegisterClasses();
   auto w = std::make_unique<FormWindow>(form, gdi_, instance_);
   const int width = PixelsFromTwips(form.Width()), height = PixelsFromTwips(form.Height());
-  const DWORD ex = d->showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+  const DWORD ex = (d->showInTaskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW) | (d->activates ? 0 : WS_EX_NOACTIVATE);
   // Created as an overlapped window so that the platform picks its default
   // place, then turned into a frameless popup.
   HWND hwnd = CreateWindowExW(ex, kFormClass, form.Caption().c_str(), WS_OVERLAPPED | WS_CLIPCHILDREN,
@@ -137,6 +137,31 @@ bool Win32Host::PreTranslate(MSG& msg) {
     }
     return false;
   }
+  // Enter presses the focused push button, as on Windows; on a closed list it
+  // presses the form's default button.
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
+    for (const auto& [form, w] : windows_) {
+      if (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd)) continue;
+      HWND focus = GetFocus();
+      while (focus && GetParent(focus) != w->hwnd) focus = GetParent(focus);  // a combo's edit part
+      for (const auto& [c, h] : w->children) {
+        if (h != focus) continue;
+        if (c->GetKind() == Kind::CommandButton) {
+          if (IsWindowEnabled(h)) SendMessageW(h, BM_CLICK, 0, 0);
+          return true;
+        }
+        if (c->GetKind() != Kind::ComboBox || SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
+        const FormDesign* d = form->Design();
+        Control* button = d && d->defaultButton ? form->Find(d->defaultButton) : nullptr;
+        const auto target = button ? w->children.find(button) : w->children.end();
+        if (target == w->children.end() || !button->Visible() || !IsWindowEnabled(target->second)) return false;
+        SendMessageW(target->second, BM_CLICK, 0, 0);
+        return true;
+      }
+      return false;
+    }
+    return false;
+  }
   // Tab moves through the design's tab order. The dialog manager would skip
   // option buttons that are not chosen, which the designs do not want.
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
@@ -198,6 +223,12 @@ void Win32Host::SetVisible(Form& form, bool visible) {
     ShowWindow(w->hwnd, SW_HIDE);
     return;
   }
+  const bool activates = !form.Design() || form.Design()->activates;
+  if (!activates) {
+    ShowWindow(w->hwnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(w->hwnd);
+    return;
+  }
   ShowWindow(w->hwnd, form.GetWindowState() == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   UpdateWindow(w->hwnd);
   // The focus goes to the first control in the tab order that can take it.
@@ -243,7 +274,7 @@ Size Win32Host::MeasureText(const Font& font, const std::wstring& text, int wrap
 void Win32Host::SetTopmost(Form& form, bool topmost) {
   FormWindow* w = Find(form);
   if (!w) return;
-  SetWindowPos(w->hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(w->hwnd, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void Win32Host::BringToFront(Form& form) {
@@ -255,6 +286,13 @@ void Win32Host::BringToFront(Form& form) {
       SetWindowPos(w->hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       return;
     }
+}
+
+void Win32Host::Focus(Control& c) {
+  FormWindow* w = Find(c.Owner());
+  if (!w) return;
+  const auto it = w->children.find(&c);
+  if (it != w->children.end() && IsWindowVisible(it->second)) SetFocus(it->second);
 }
 
 bool Win32Host::EmbedInto(Form& form, int64_t hostWindow) {

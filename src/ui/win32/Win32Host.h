@@ -31,6 +31,7 @@ class Win32Host : public FormHost {
   Size MeasureText(const Font& font, const std::wstring& text, int wrapWidth) override;
   void SetTopmost(Form& form, bool topmost) override;
   void BringToFront(Form& form) override;
+  void Focus(Control& control) override;
   bool EmbedInto(Form& form, int64_t hostWindow) override;
   void ApplyRegion(Form& form) override;
   void ApplyOpacity(Form& form) override;
