@@ -39,11 +39,11 @@ const wchar_t* const kEnglish[kTextCount] = {
     L"No warning",
     L"1 second",
     L"%1 seconds",
-    L"stb puts the computer to sleep for the Tarnix screen saver.\r\n\r\n"
-    L"stb /h\tHibernate: the computer saves its work to disk and turns off.\r\n"
-    L"stb /s\tStand by: the computer sleeps and wakes on a key press.",
-    L"This computer cannot hibernate: hibernation is turned off or not supported.\r\n"
-    L"To turn it on, open a command prompt as administrator and enter: powercfg /hibernate on",
+    (L"stb puts the computer to sleep for the Tarnix screen saver.\r\n\r\n"
+     L"stb /h\tHibernate: the computer saves its work to disk and turns off.\r\n"
+     L"stb /s\tStand by: the computer sleeps and wakes on a key press."),
+    (L"This computer cannot hibernate: hibernation is turned off or not supported.\r\n"
+     L"To turn it on, open a command prompt as administrator and enter: powercfg /hibernate on"),
     L"The computer could not hibernate.",
     L"The computer could not go into stand-by.",
 };
@@ -56,16 +56,16 @@ const wchar_t* const kGerman[kTextCount] = {
     L"     Tarnix: Optionen",
     L"W\u00e4hlen Sie eine Sprache.",
     L"Klicken Sie auf die rechte Schaltfl\u00e4che, um den Bildschirmschoner zu installieren.",
-    L"Der Bildschirmschoner wurde installiert. Welche Aktion soll beim Start des Bildschirmschoners "
-    L"durchgef\u00fchrt werden?",
+    (L"Der Bildschirmschoner wurde installiert. Welche Aktion soll beim Start des Bildschirmschoners "
+     L"durchgef\u00fchrt werden?"),
     L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.",
     L"Setup-Fehler",
     L"Kostenloses Programm!",
     L"Autor: ",
     L"Die Installation wurde erfolgreich abgeschlossen.",
     L"Setup wird jetzt beendet.",
-    L"Dieses Programm wurde speziell f\u00fcr Microsoft Windows XP entwickelt und kann unter ihrer "
-    L"Windows-Version nicht betrieben werden.",
+    (L"Dieses Programm wurde speziell f\u00fcr Microsoft Windows XP entwickelt und kann unter ihrer "
+     L"Windows-Version nicht betrieben werden."),
     L"Sorry, ...",
     L"Tarnix konnte sein Fenster nicht \u00f6ffnen und wird beendet.",
     L"Die Einstellungen konnten nicht gespeichert werden.",
@@ -80,13 +80,13 @@ const wchar_t* const kGerman[kTextCount] = {
     L"Keine Warnung",
     L"1 Sekunde",
     L"%1 Sekunden",
-    L"stb versetzt den Computer f\u00fcr den Bildschirmschoner Tarnix in den Schlaf.\r\n\r\n"
-    L"stb /h\tRuhezustand: der Computer sichert seine Arbeit auf die Festplatte und schaltet sich aus.\r\n"
-    L"stb /s\tStand-By: der Computer schl\u00e4ft und wacht bei einem Tastendruck auf.",
-    L"Dieser Computer kann nicht in den Ruhezustand wechseln: der Ruhezustand ist ausgeschaltet "
-    L"oder wird nicht unterst\u00fctzt.\r\n"
-    L"Zum Einschalten \u00f6ffnen Sie eine Eingabeaufforderung als Administrator und geben ein: "
-    L"powercfg /hibernate on",
+    (L"stb versetzt den Computer f\u00fcr den Bildschirmschoner Tarnix in den Schlaf.\r\n\r\n"
+     L"stb /h\tRuhezustand: der Computer sichert seine Arbeit auf die Festplatte und schaltet sich aus.\r\n"
+     L"stb /s\tStand-By: der Computer schl\u00e4ft und wacht bei einem Tastendruck auf."),
+    (L"Dieser Computer kann nicht in den Ruhezustand wechseln: der Ruhezustand ist ausgeschaltet "
+     L"oder wird nicht unterst\u00fctzt.\r\n"
+     L"Zum Einschalten \u00f6ffnen Sie eine Eingabeaufforderung als Administrator und geben ein: "
+     L"powercfg /hibernate on"),
     L"Der Computer konnte nicht in den Ruhezustand wechseln.",
     L"Der Computer konnte nicht in den Stand-By wechseln.",
 };

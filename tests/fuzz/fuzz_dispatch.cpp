@@ -12,7 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring name = ExeNameFromPath(line), folder = FolderOfPath(line);
   if (FormSwitch(arguments).size() > 2) fuzz::Fail("a switch of more than two characters");
   const StartMode mode = ChooseMode(name, arguments);
-  if (name != kSaverName && mode != StartMode::Setup) fuzz::Fail("another name chose the saver");
+  const bool saverName = FoldCase(name) == FoldCase(kSaverName);
+  if (!saverName && mode != StartMode::Setup && mode != StartMode::InstallFiles) fuzz::Fail("another name chose the saver");
+  if (saverName && (mode == StartMode::Setup || mode == StartMode::InstallFiles))
+    fuzz::Fail("the saver's name in another letter case chose the setup");
   (void)folder;
   return 0;
 }
