@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/StartMode.h"
-
 #include "settings/Actions.h"
 #include "settings/Keys.h"
 #include "settings/LanguageTables.h"
@@ -33,13 +32,10 @@ std::vector<int> WarningChoices(const std::wstring& stored) {
   return choices;
 }
 
-std::wstring WarningChoiceText(int seconds, Language language) {
-  return seconds == 0 ? Text(TextId::NoWarning, language) : SecondsText(seconds, language);
-}
-
 void FillWarningList(ui::Control& list, const std::vector<int>& choices, const std::wstring& stored,
                      Language language) {
-  for (int seconds : choices) list.AddItem(WarningChoiceText(seconds, language));
+  for (int seconds : choices)
+    list.AddItem(seconds == 0 ? std::wstring(Text(TextId::NoWarning, language)) : SecondsText(seconds, language));
   const int selected = WarningSecondsOrDefault(stored);
   const auto at = std::find(choices.begin(), choices.end(), selected);
   list.SetListIndex(at == choices.end() ? -1 : int(at - choices.begin()));

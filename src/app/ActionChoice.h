@@ -28,9 +28,7 @@ void ToggleBox(ui::Control& box);
 // The warning times the options dialog offers, in seconds and in order: none,
 // 15, 30 and 60, and a valid stored time that is none of them.
 std::vector<int> WarningChoices(const std::wstring& stored);
-// "No warning", "1 second", "45 seconds".
-std::wstring WarningChoiceText(int seconds, Language language);
-// Fills the list with the choices and selects the stored time (the default
+// Fills the list with the choices ("No warning", "1 second", "45 seconds") and selects the stored time (the default
 // when none is stored).
 void FillWarningList(ui::Control& list, const std::vector<int>& choices, const std::wstring& stored,
                      Language language);

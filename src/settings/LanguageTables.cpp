@@ -60,14 +60,9 @@ Language StoredLanguage(SettingsStore& store, Language displayLanguage) {
   if (const std::optional<int> chosen =
           WholeNumberIn(store.GetSetting(keys::kEinstellungen, keys::kSpracheGewaehlt, L""), 0, 1))
     return Language(*chosen);
-  bool anyText = false;
-  for (const Marker& m : Markers()) {
-    const std::wstring stored = store.GetSetting(m.section, m.key, L"");
-    if (stored.empty()) continue;
-    if (stored == m.german) return Language::German;
-    anyText = true;
-  }
-  return anyText || HasLanguageTables(store) ? Language::English : displayLanguage;
+  for (const Marker& m : Markers())
+    if (store.GetSetting(m.section, m.key, L"") == m.german) return Language::German;
+  return HasLanguageTables(store) ? Language::English : displayLanguage;
 }
 
 }  // namespace tarnix

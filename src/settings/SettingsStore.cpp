@@ -2,8 +2,14 @@
 
 namespace tarnix {
 
-std::wstring MemorySettingsStore::Slot(const std::wstring& section, const std::wstring& key) {
+namespace {
+std::wstring Slot(const std::wstring& section, const std::wstring& key) {
   return FoldCase(section) + L'\n' + FoldCase(key);
+}
+}  // namespace
+
+bool MemorySettingsStore::HasSetting(const std::wstring& section, const std::wstring& key) {
+  return values_.count(Slot(section, key)) != 0;
 }
 
 std::wstring MemorySettingsStore::GetSetting(const std::wstring& section, const std::wstring& key,

@@ -38,15 +38,12 @@ class MemorySettingsStore : public SettingsStore {
                           const std::wstring& def) override;
   void SaveSetting(const std::wstring& section, const std::wstring& key,
                    const std::wstring& value) override;
-  bool HasSetting(const std::wstring& section, const std::wstring& key) override {
-    return values_.count(Slot(section, key)) != 0;
-  }
+  bool HasSetting(const std::wstring& section, const std::wstring& key) override;
   // Every write in order, as "section/key=value", for tests of write order.
   const std::vector<std::wstring>& Writes() const { return writes_; }
   void RefuseWrites(bool refuse) { refuse_ = refuse; }
 
  private:
-  static std::wstring Slot(const std::wstring& section, const std::wstring& key);
   std::map<std::wstring, std::wstring> values_;
   std::vector<std::wstring> writes_;
   bool refuse_ = false;

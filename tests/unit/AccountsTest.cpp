@@ -204,18 +204,5 @@ TEST(CompanionFile, OnlyACompleteProgramForThisMachine) {
       << "a 64-bit companion only beside a 64-bit setup";
 }
 
-TEST(CompanionFile, ATruncatedStbDrlTakesTheInstallErrorPathBeforeItsCopy) {
-  Wizard s;
-  s.platform.fileHeads[L"D:\\Downloads\\stb.drl"] = testing::MinimalProgram().substr(0, 0x300);
-  ASSERT_FALSE(s.Start());
-  s.wiz.Control_Event(s.wiz.lblOpt[0], ui::Event::Click, {});
-  s.wiz.cmdOK_Click();
-  EXPECT_TRUE(FakeProcess::Ends([&] { s.wiz.cmdOK_Click(); }));
-  ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].title, L"Setup-Error");
-  ASSERT_EQ(s.platform.copies.size(), 1u) << "the saver copied, the companion never";
-  EXPECT_TRUE(s.settings.Writes().empty());
-}
-
 }  // namespace
 }  // namespace tarnix

@@ -503,13 +503,14 @@ TEST(InstallFiles, AnyOtherArgumentsOpenTheWizard) {
   EXPECT_TRUE(r.platform.copies.empty());
 }
 
-TEST(Companion, AnEmptyOrForeignStbDrlTakesTheInstallErrorPath) {
-  for (const char* head : {"", "PK\x03\x04", "M"}) {
+TEST(Companion, AnEmptyForeignOrTruncatedStbDrlTakesTheInstallErrorPath) {
+  for (const std::string& head : {std::string(), std::string("PK\x03\x04"), std::string("M"),
+                                  testing::MinimalProgram().substr(0, 0x300)}) {
     Wizard s;
     s.platform.fileHeads[L"D:\\Downloads\\stb.drl"] = head;
     ASSERT_TRUE(s.Open());
     s.ToInstallPage(kGerman);
-    EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); })) << "head '" << head << "'";
+    EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); })) << head.size() << " bytes";
     ASSERT_EQ(s.platform.messages.size(), 1u);
     EXPECT_EQ(s.platform.messages[0].title, L"Setup-Fehler");
     ASSERT_EQ(s.platform.copies.size(), 1u) << "the saver was copied, the companion never";
