@@ -13,7 +13,7 @@ const ui::ControlDesign kControls[] = {
     {.name = L"tmrAlpha", .index = 1, .kind = Kind::Timer, .enabled = false, .interval = 1},
     {.name = L"tmrAlpha", .index = 0, .kind = Kind::Timer, .enabled = true, .interval = 1},
     {.name = L"picDesign", .kind = Kind::PictureBox, .left = 9765, .top = 4155, .width = 9600, .height = 7200,
-     .picture = IDB_BLITZ_MASK, .tabIndex = 0},
+     .picture = IDB_BLITZ_MASK},
 };
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The options dialog: the golden skin, cut to its outline when it loads; the
-// thunder check box and its label lie below the skin and are never seen.
+// thunder check box and its label lie below the skin and are never seen, yet
+// the box keeps its tab stop. The skin's picture box takes no focus.
 #include "forms/Designs.h"
 #include "forms/resource.h"
 
@@ -14,7 +15,7 @@ constexpr uint32_t kBlack = ui::Rgb(0, 0, 0);
 // In stacking order from the top.
 const ui::ControlDesign kControls[] = {
     {.name = L"picDesign", .kind = Kind::PictureBox, .left = 5835, .top = 4215, .width = 6600, .height = 3735,
-     .picture = IDB_SKIN_MASK, .tabIndex = 5},
+     .picture = IDB_SKIN_MASK},
     {.name = L"chkAlpha", .kind = Kind::CheckBox, .left = 4020, .top = 3855, .width = 225, .height = 315,
      .caption = L"Alpha- Effect", .foreColor = ui::Rgb(224, 224, 224), .backColor = kAmber, .value = 1,
      .tabIndex = 3},

@@ -1,6 +1,8 @@
 // The setup wizard: all three pages on one window, cut to the golden skin when
 // it loads. The option buttons, the four language pictures, the skin's picture
-// box and lblAktion lie outside the skin and are never seen.
+// box and lblAktion lie outside the skin and are never seen: the option
+// buttons are seen as the language captions beside the pictures, and the
+// picture box, which only carries the skin's outline, takes no focus.
 #include "forms/Designs.h"
 #include "forms/resource.h"
 
@@ -26,16 +28,16 @@ const ui::ControlDesign kControls[] = {
      .foreColor = ui::Rgb(224, 224, 224), .backColor = kAmber, .value = 0, .toolTip = kThunderWarning,
      .tabIndex = 9},
     {.name = L"picDesign", .kind = Kind::PictureBox, .left = 6930, .top = 3585, .width = 6600, .height = 3735,
-     .picture = IDB_SKIN_MASK, .tabIndex = 6},
+     .picture = IDB_SKIN_MASK},
     {.name = L"tmrEnd", .kind = Kind::Timer, .enabled = false, .interval = 1500},
     {.name = L"cmdR\u00fcck", .kind = Kind::CommandButton, .left = 195, .top = 3090, .width = 1260, .height = 465,
      .caption = L"<<", .font = kArial12Bold, .tabIndex = 5},
     {.name = L"cmdOK", .kind = Kind::CommandButton, .left = 5115, .top = 3060, .width = 1260, .height = 465,
      .caption = L">>", .font = kArial12Bold, .enabled = false, .tabIndex = 4},
     {.name = L"optSprache", .index = 1, .kind = Kind::OptionButton, .left = 4560, .top = 5370, .width = 2925,
-     .height = 330, .caption = L"Deutsch", .tabIndex = 1},
+     .height = 330, .caption = L"Deutsch", .tabIndex = 1, .seenAs = L"lblOpt"},
     {.name = L"optSprache", .index = 0, .kind = Kind::OptionButton, .left = 4560, .top = 4965, .width = 2925,
-     .height = 330, .caption = L"English", .tabIndex = 0},
+     .height = 330, .caption = L"English", .tabIndex = 0, .seenAs = L"lblOpt"},
     {.name = L"lblVer", .kind = Kind::Label, .left = 4740, .top = 405, .width = 330, .height = 270, .caption = L"2.5",
      .font = {L"Arial", 12, true, true}, .foreColor = kBlack, .autoSize = true, .tabIndex = 13},
     {.name = L"lblAktion", .kind = Kind::Label, .left = 375, .top = 4695, .width = 825, .height = 285,

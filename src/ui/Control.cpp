@@ -146,9 +146,14 @@ void Control::SetMeasuredSize(int widthTwips, int heightTwips) {
   height_ = heightTwips;
 }
 
-bool Control::ContainsPixel(int x, int y) const {
+Rect Control::PixelBounds() const {
   const int l = PixelsFromTwips(left_), t = PixelsFromTwips(top_);
-  return x >= l && y >= t && x < l + PixelsFromTwips(width_) && y < t + PixelsFromTwips(height_);
+  return {l, t, l + PixelsFromTwips(width_), t + PixelsFromTwips(height_)};
+}
+
+bool Control::ContainsPixel(int x, int y) const {
+  const Rect r = PixelBounds();
+  return x >= r.left && y >= r.top && x < r.right && y < r.bottom;
 }
 
 }  // namespace tarnix::ui

@@ -47,7 +47,18 @@ struct ControlDesign {
   bool centered = false;
   const wchar_t* toolTip = nullptr;
   int tabIndex = -1;  // -1: takes no focus
+  // A windowed control lying outside the skin that the user sees as the
+  // same-indexed element of this control: there its focus shows.
+  const wchar_t* seenAs = nullptr;
   int interval = 0;   // timers, in ms
+};
+
+// A rectangle in pixels, right and bottom exclusive.
+struct Rect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  friend bool operator==(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+  }
 };
 
 class Form;
@@ -117,6 +128,7 @@ class Control {
   // Called by the host after it measured an autosized label.
   void SetMeasuredSize(int widthTwips, int heightTwips);
   // Pixel rectangle within the form.
+  Rect PixelBounds() const;
   bool ContainsPixel(int x, int y) const;
 
  private:

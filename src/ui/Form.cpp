@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tarnix::ui {
@@ -150,6 +151,45 @@ Control* Form::HitTest(int x, int y) const {
     if (c->ContainsPixel(x, y)) return c.get();
   }
   return nullptr;
+}
+
+const Control& Form::SeenAs(const Control& c) const {
+  const Control* seen = c.Design().seenAs ? Find(c.Design().seenAs, c.Index()) : nullptr;
+  return seen ? *seen : c;
+}
+
+std::vector<Control*> Form::TabStops() const {
+  std::vector<Control*> stops;
+  std::vector<Rect> places;
+  for (const auto& c : controls_) {
+    if (!c->IsWindowed() || c->Design().tabIndex < 0 || !c->Visible() || !c->Enabled()) continue;
+    stops.push_back(c.get());
+    places.push_back(SeenAs(*c).PixelBounds());
+  }
+  std::vector<Control*> ordered;
+  for (size_t i : ReadingOrder(places)) ordered.push_back(stops[i]);
+  return ordered;
+}
+
+std::vector<size_t> ReadingOrder(const std::vector<Rect>& rects) {
+  std::vector<size_t> byTop(rects.size());
+  for (size_t i = 0; i < byTop.size(); ++i) byTop[i] = i;
+  std::stable_sort(byTop.begin(), byTop.end(), [&](size_t a, size_t b) { return rects[a].top < rects[b].top; });
+  std::vector<size_t> order;
+  for (size_t first = 0; first < byTop.size();) {
+    const Rect& lead = rects[byTop[first]];
+    size_t end = first + 1;
+    while (end < byTop.size()) {
+      const Rect& r = rects[byTop[end]];
+      if ((r.top + r.bottom) / 2 >= std::max(lead.bottom, lead.top + 1)) break;
+      ++end;
+    }
+    std::stable_sort(byTop.begin() + std::ptrdiff_t(first), byTop.begin() + std::ptrdiff_t(end),
+                     [&](size_t a, size_t b) { return rects[a].left < rects[b].left; });
+    order.insert(order.end(), byTop.begin() + std::ptrdiff_t(first), byTop.begin() + std::ptrdiff_t(end));
+    first = end;
+  }
+  return order;
 }
 
 void Form::HostPlaced(int leftPx, int topPx, int widthPx, int heightPx) {

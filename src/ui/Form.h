@@ -36,15 +36,11 @@ struct Size {
   int width = 0, height = 0;
 };
 
-// A rectangle in pixels, right and bottom exclusive.
-struct Rect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  friend bool operator==(const Rect& a, const Rect& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-  }
-};
-
 class Form;
+
+// Reading order of rectangles: rows from the top, each from the left. A
+// rectangle whose middle lies within the first one of a row belongs to it.
+std::vector<size_t> ReadingOrder(const std::vector<Rect>& rects);
 
 // What a form needs from the windowing layer. A form without a host keeps its
 // state only (tests).
@@ -149,6 +145,12 @@ class Form {
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
   // The windowless control under a pixel, from the top of the stacking order.
   Control* HitTest(int x, int y) const;
+  // Where the user sees a control: its own place, or for one that lies outside
+  // the skin, the same element of the control its design names as seenAs.
+  const Control& SeenAs(const Control& c) const;
+  // The controls Tab moves between: shown, enabled and taking the focus, in
+  // the reading order of where the user sees them.
+  std::vector<Control*> TabStops() const;
 
   // Called by the host.
   void HostPlaced(int leftPx, int topPx, int widthPx, int heightPx);

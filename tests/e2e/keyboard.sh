@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The wizard under a user's hands, under Wine: a double-click on ">>" on the
-# install page, Enter on the action list, and the thunder window that leaves
-# the keyboard with the wizard.
+# install page, Enter on the action list, the whole install by keys alone with
+# the focus in sight on every page, and the thunder window that leaves the
+# keyboard with the wizard.
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -24,7 +25,22 @@ start_setup() {
 }
 click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
 focused() { driver focus "$FORM"; printf '%s' "$E2E_OUT"; }
-
+use_is() { test "$(settings_get Aktionen Use)" = "$1"; }
+focus_title() { local f; f=$(focused); printf '%s' "${f##*title=}"; }
+key() { xdotool key "$1"; sleep 0.3; }
+# The wizard's window cut from a screenshot.
+page_shot() {  # page_shot NAME -> prints the path
+  local shot; shot=$(screenshot "$1")
+  convert "$shot" -crop "440x249+$X+$Y" +repage "$shot"
+  printf '%s' "$shot"
+}
+# Pixels that differ between two shots of the wizard within a box: where the
+# focus mark came or went.
+changed_in() {  # changed_in PNG PNG W H X Y
+  convert "$1" -crop "$3x$4+$5+$6" +repage "$E2E_WORK/box-a.png"
+  convert "$2" -crop "$3x$4+$5+$6" +repage "$E2E_WORK/box-b.png"
+  compare -metric AE "$E2E_WORK/box-a.png" "$E2E_WORK/box-b.png" null: 2>&1 | cut -d' ' -f1
+}
 # --- A double-click on ">>" on the install page: installed, the list shown, nothing saved ---
 check "the wizard opens" start_setup
 click 255 136                                   # English
@@ -38,9 +54,54 @@ check "... with nothing saved" test "$(settings_get Aktionen Use)" = "<missing>"
 check "... the action list has the focus ($(focused))" grep -q 'class=ComboBox' <<<"$(focused)"
 xdotool key Up; sleep 0.3
 xdotool key Return
-use_is() { test "$(settings_get Aktionen Use)" = "$1"; }
 check "Enter on the list presses Save" eventually 4000 use_is 5
 check "... and the wizard ends as after Save" ended_within "$SETUP_PID" 6000
+end_process "$SETUP_PID"
+
+# --- The whole English install by keys alone, the focus in sight on every page ---
+start_setup
+check "the first focus is on the English choice" test "$(focus_title)" = English
+first=$(page_shot keyboard-1-language)
+stops=""
+for _ in 1 2 3 4; do
+  key Tab; stops="$stops|$(focus_title)"
+  [ "$stops" = "|Deutsch" ] && second=$(page_shot keyboard-1-language-deutsch)
+done
+check "Tab goes Deutsch, <<, Thunder-Effect and back, never to anything unseen ($stops)" \
+  test "$stops" = "|Deutsch|<<||English"
+english=$(changed_in "$first" "$second" 80 30 225 122); deutsch=$(changed_in "$first" "$second" 80 30 225 178)
+check "the focus mark shows around the caption of the choice that has it ($english / $deutsch px)" \
+  test "$english" -gt 40 -a "$deutsch" -gt 40
+key Down
+driver children "$FORM"
+check "Down chooses Deutsch and enables >>" grep -q 'enabled=1 class=Button title=>>$' <<<"$E2E_OUT"
+check "... with the focus on it" test "$(focus_title)" = Deutsch
+key Up
+check "Up goes back to English" test "$(focus_title)" = English
+key Return
+check "Enter turns to the install page, the focus on >>" test "$(focus_title)" = ">>"
+first=$(page_shot keyboard-2-install)
+key Tab
+check "Tab goes on to <<" test "$(focus_title)" = "<<"
+second=$(page_shot keyboard-2-install-back)
+forward=$(changed_in "$first" "$second" 90 35 340 204); back=$(changed_in "$first" "$second" 90 35 13 206)
+check "... and the focus mark with it ($forward / $back px)" test "$forward" -gt 40 -a "$back" -gt 40
+key Tab; key Tab
+check "... then Thunder-Effect and >>" test "$(focus_title)" = ">>"
+sleep 0.6                                        # a deliberate second press, not a double one
+key space
+check "Space installs" eventually 4000 test -e "$win/Tarnix.scr"
+check "... and the action list has the focus" eventually 2000 grep -q 'class=ComboBox' <<<"$(focused)"
+first=$(page_shot keyboard-3-action)
+for _ in 1 2 3 4 5; do key Up; done             # from Black Screen up to Restart
+key Tab
+check "Tab goes on to Save" test "$(focus_title)" = Save
+second=$(page_shot keyboard-4-save)
+check "... marked ($(changed_in "$first" "$second" 90 35 340 204) px)" test "$(changed_in "$first" "$second" 90 35 340 204)" -gt 40
+key Return
+check "Enter on Save stores Restart" eventually 4000 use_is 1
+check "... in an English store" test "$(settings_get Einstellungen Sprache)" = 0
+check "... and the wizard ends as after a click" ended_within "$SETUP_PID" 6000
 end_process "$SETUP_PID"
 
 # --- The thunder window never takes the keyboard from the wizard ---

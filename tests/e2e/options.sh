@@ -57,12 +57,16 @@ check "the description changes with the selection ($diff px differ)" test "${dif
 driver combo "$form"
 check "the keyboard moved the selection to Hibernate" grep -q '^\*Hibernate' <<<"$E2E_OUT"
 
-# --- Tab reaches the hidden thunder box; Space toggles it; save stores both ---
-xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2  # past the warning list and "Save"
-driver focus "$form"
-check "Tab reaches the hidden check box ($E2E_OUT)" grep -q 'class=Button title=Alpha- Effect' <<<"$E2E_OUT"
+# --- By keys alone: Tab in reading order to the hidden thunder box, Space toggles it, Enter saves ---
+order=""
+for _ in 1 2 3; do
+  xdotool key Tab; sleep 0.2
+  driver focus "$form"; order="$order > $(printf '%s' "$E2E_OUT" | sed -n 's/.* class=\([A-Za-z]*\) title=\(.*\)$/\1:\2/p')"
+done
+check "Tab goes to Save, the warning list, then the hidden check box ($order)" \
+  test "$order" = " > Button:Save > ComboBox: > Button:Alpha- Effect"
 xdotool key space; sleep 0.3
-xdotool mousemove $((x + 59)) $((y + 217)) click 1
+xdotool key Return
 check "saving ends the program" ended_within "$SAVER_PID" 4000
 check "... stored the chosen action" test "$(settings_get Aktionen use)" = 2
 check "... and the cleared thunder box" test "$(settings_get Einstellungen Alpha)" = 0

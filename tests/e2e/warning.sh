@@ -127,11 +127,11 @@ check "the warning list offers the four times ($(printf '%s' "$E2E_OUT" | tr '\n
 check "... and opens on 30 seconds" test "$(printf '%s\n' "$E2E_OUT" | grep '^\*')" = "*30 seconds"
 sleep 0.3
 screenshot options-warning >/dev/null
-xdotool key Tab; sleep 0.2
+xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2  # past "Save" to its right
 xdotool key Down; sleep 0.2
 driver combo "$form" 1
 check "Tab and Down choose 60 seconds" test "$(printf '%s\n' "$E2E_OUT" | grep '^\*')" = "*60 seconds"
-xdotool key Tab; sleep 0.2
+xdotool key shift+Tab; sleep 0.2
 xdotool key space
 check "Save ends the dialog" ended_within "$SAVER_PID" 4000
 check "... and stores the new time ($(settings_get Einstellungen Warnung))" \

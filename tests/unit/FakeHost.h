@@ -1,6 +1,8 @@
 // A window layer that keeps no windows: it records what the forms asked for.
 #pragma once
+#include <algorithm>
 #include <functional>
+#include <string>
 #include <map>
 #include <optional>
 #include <vector>
@@ -43,5 +45,22 @@ class FakeHost : public ui::FormHost {
     return true;
   }
 };
+
+// The names of the tab stops, and whether each shows where the user sees it
+// within the cut window.
+inline std::vector<std::wstring> TabStops(const ui::Form& form, bool* allSeen = nullptr) {
+  std::vector<std::wstring> names;
+  if (allSeen) *allSeen = true;
+  for (const ui::Control* c : form.TabStops()) {
+    names.push_back(c->Name() + (c->Index() >= 0 ? std::to_wstring(c->Index()) : L""));
+    const ui::Rect r = form.SeenAs(*c).PixelBounds();
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    const bool seen = std::any_of(form.WindowRegion().begin(), form.WindowRegion().end(), [&](const ui::Rect& s) {
+      return x >= s.left && x < s.right && y >= s.top && y < s.bottom;
+    });
+    if (allSeen) *allSeen = *allSeen && seen;
+  }
+  return names;
+}
 
 }  // namespace tarnix::testing

@@ -236,6 +236,22 @@ TEST(FormModel, ReloadingStartsFromTheDesignAgain) {
   EXPECT_EQ(f.C(L"cmdOK").Caption(), L">>");
 }
 
+TEST(FormModel, ReadingOrderGoesByRowsThenFromTheLeft) {
+  // A button, a box set a little lower in its row and one on the right; a
+  // list above them; a box alone below.
+  const std::vector<Rect> rects = {
+      {340, 204, 424, 235},  // ">>"
+      {188, 223, 206, 239},  // box, lower but within the row
+      {13, 206, 97, 237},    // "<<"
+      {85, 154, 306, 181},   // list
+      {268, 257, 283, 278},  // box below
+  };
+  EXPECT_EQ(ReadingOrder(rects), (std::vector<size_t>{3, 2, 1, 0, 4}));
+  EXPECT_TRUE(ReadingOrder({}).empty());
+  // Rows of flat rectangles do not swallow the next one.
+  EXPECT_EQ(ReadingOrder({{50, 10, 60, 10}, {0, 10, 10, 10}, {0, 11, 10, 11}}), (std::vector<size_t>{1, 0, 2}));
+}
+
 TEST(Twips, FifteenPerPixel) {
   EXPECT_EQ(PixelsFromTwips(8175), 545);
   EXPECT_EQ(PixelsFromTwips(-60), -4);

@@ -56,6 +56,18 @@ TEST(OptionsDialog, IsCentredSizedAndCutToTheSkin) {
   EXPECT_GE(ui::PixelsFromTwips(o.dlg.lblAlpha.Top()), 249);
 }
 
+TEST(Focus, TheOptionsDialogsHiddenThunderBoxKeepsItsStopAfterTheVisibleOnes) {
+  Options o;
+  ASSERT_TRUE(o.Open());
+  bool seen = true;
+  EXPECT_EQ(testing::TabStops(o.dlg, &seen),
+            (std::vector<std::wstring>{L"cmbAktion", L"cmdOK", L"cmbWarnung", L"chkAlpha"}));
+  EXPECT_FALSE(seen) << "the thunder box lies below the skin, as designed";
+  o.dlg.chkAlpha.SetVisible(false);
+  EXPECT_EQ(testing::TabStops(o.dlg, &seen), (std::vector<std::wstring>{L"cmbAktion", L"cmdOK", L"cmbWarnung"}));
+  EXPECT_TRUE(seen) << "everything else shows where it is";
+}
+
 TEST(OptionsDialog, TheDescriptionFollowsTheSelection) {
   Options o;
   WriteLanguageTables(o.settings, Language::English);

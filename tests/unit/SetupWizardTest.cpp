@@ -543,6 +543,25 @@ TEST(PageTurns, AClickWithinTheDoubleClickTimeOfATurnIsIgnored) {
   EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"Use", L""), L"6");
 }
 
+TEST(Focus, TabMovesOnlyBetweenWhatEachPageShowsInReadingOrder) {
+  Wizard s;
+  ASSERT_TRUE(s.Open());
+  bool seen = false;
+  EXPECT_EQ(testing::TabStops(s.wiz, &seen), (std::vector<std::wstring>{L"optSprache0", L"optSprache1", L"cmdR\u00fcck",
+                                                               L"chkAlpha"}))
+      << "the skin's picture box takes no focus; >> waits for a language";
+  EXPECT_TRUE(seen) << "the option buttons below the skin count where their captions are";
+  s.wiz.Control_Event(s.wiz.lblOpt[kEnglish], ui::Event::Click, {});
+  EXPECT_EQ(testing::TabStops(s.wiz).back(), L"cmdOK");
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(testing::TabStops(s.wiz, &seen), (std::vector<std::wstring>{L"cmdR\u00fcck", L"chkAlpha", L"cmdOK"}));
+  EXPECT_TRUE(seen);
+  s.platform.tick += 1000;
+  s.wiz.cmdOK_Click();
+  EXPECT_EQ(testing::TabStops(s.wiz, &seen), (std::vector<std::wstring>{L"cmbAktion", L"cmdOK"}));
+  EXPECT_TRUE(seen);
+}
+
 TEST(PageTurns, EveryTurnGuardsBothButtons) {
   Wizard s;
   ASSERT_TRUE(s.Open());

@@ -35,6 +35,14 @@ int FormWindow::IdOf(const Control& c) const {
   return 0;
 }
 
+std::pair<Control*, HWND> FormWindow::Focused() const {
+  HWND focus = GetFocus();
+  while (focus && GetParent(focus) != hwnd) focus = GetParent(focus);
+  for (const auto& [c, h] : children)
+    if (h == focus) return {c, h};
+  return {nullptr, nullptr};
+}
+
 void FormWindow::CreateControls() {
   // Windowed controls in tab order, so that the focus follows it.
   std::vector<Control*> windowed;
@@ -67,7 +75,7 @@ void FormWindow::CreateChild(Control& c, int id) {
   switch (d.kind) {
     case Kind::CommandButton: style |= BS_PUSHBUTTON; break;
     case Kind::CheckBox: style |= BS_3STATE; break;
-    case Kind::OptionButton: style |= BS_RADIOBUTTON; break;
+    case Kind::OptionButton: style |= BS_RADIOBUTTON | (d.seenAs ? BS_NOTIFY : 0); break;  // focus news for the mark
     case Kind::ComboBox:
       cls = L"COMBOBOX";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;
@@ -116,8 +124,12 @@ void FormWindow::SyncChild(Control& c) {
     case Kind::PictureBox: InvalidateRect(h, nullptr, FALSE); break;
     default: break;
   }
+  const HWND focus = GetFocus();
+  const bool hadFocus = focus && (focus == h || IsChild(h, focus));
   EnableWindow(h, c.Enabled());
   ShowWindow(h, c.Visible() ? SW_SHOWNA : SW_HIDE);
+  // A hidden or disabled control cannot keep the keyboard: it would go nowhere.
+  if (hadFocus && !(c.Visible() && c.Enabled())) MoveFocusOn();
 }
 
 void FormWindow::SyncTimer(Control& c) {
@@ -160,13 +172,22 @@ void FormWindow::SyncToolTip(Control& c) {
 }
 
 std::vector<HWND> FormWindow::TabOrder() const {
-  std::vector<std::pair<int, HWND>> stops;
-  for (const auto& [c, h] : children)
-    if (c->Design().tabIndex >= 0 && c->Visible() && c->Enabled()) stops.push_back({c->Design().tabIndex, h});
-  std::stable_sort(stops.begin(), stops.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<HWND> order;
-  for (const auto& s : stops) order.push_back(s.second);
+  for (Control* c : form.TabStops())
+    if (const auto it = children.find(c); it != children.end()) order.push_back(it->second);
   return order;
+}
+
+void FormWindow::MoveFocusOn() {
+  const FormDesign* d = form.Design();
+  Control* button = d && d->defaultButton ? form.Find(d->defaultButton) : nullptr;
+  const auto it = button && button->Visible() && button->Enabled() ? children.find(button) : children.end();
+  if (it != children.end()) {
+    SetFocus(it->second);
+    return;
+  }
+  const std::vector<HWND> order = TabOrder();
+  if (!order.empty()) SetFocus(order.front());
 }
 
 LRESULT CALLBACK FormWindow::PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

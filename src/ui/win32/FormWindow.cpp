@@ -141,9 +141,31 @@ void FormWindow::OnPaint() {
         DrawTextW(dc.get(), c.Caption().c_str(), -1, &r, flags);
       }
     }
+    if (const Control* seen = SeenFocus()) {
+      RECT r = FocusMarkRect(*seen);
+      DrawFocusRect(dc.get(), &r);
+    }
     BitBlt(target, 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
   }
   EndPaint(hwnd, &ps);
+}
+
+const Control* FormWindow::SeenFocus() const {
+  // The mark follows the platform's keyboard cues, as a button's own does.
+  if (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return nullptr;
+  const HWND focus = GetFocus();
+  for (const auto& [c, h] : children)
+    if (h == focus && c->Design().seenAs) {
+      const Control& seen = form.SeenAs(*c);
+      return &seen != c && seen.Visible() ? &seen : nullptr;
+    }
+  return nullptr;
+}
+
+RECT FormWindow::FocusMarkRect(const Control& seen) {
+  RECT r = PixelRect(seen);
+  InflateRect(&r, 2, 1);
+  return r;
 }
 
 void FormWindow::OnMouse(UINT msg, WPARAM wp, LPARAM lp) {
@@ -211,6 +233,10 @@ void FormWindow::OnCommand(WPARAM wp) {
       break;
     case Kind::OptionButton:
       if (code == BN_CLICKED) c.SetValue(1);  // raises the Click when it was not chosen yet
+      if ((code == BN_SETFOCUS || code == BN_KILLFOCUS) && c.Design().seenAs) {
+        RECT r = FocusMarkRect(form.SeenAs(c));
+        InvalidateRect(hwnd, &r, FALSE);
+      }
       break;
     case Kind::ComboBox:
       if (code == CBN_SELCHANGE) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ struct FormWindow {
 
   // The child id and timer id of a control; 0 when it has none.
   int IdOf(const Control& c) const;
+  // The control with the keyboard focus and its window (a combo box for its
+  // edit part); none when the focus is elsewhere.
+  std::pair<Control*, HWND> Focused() const;
 
   // Child controls (ChildControls.cpp).
   void CreateControls();
@@ -51,8 +55,14 @@ struct FormWindow {
   void SyncChild(Control& c);
   void SyncTimer(Control& c);
   void SyncToolTip(Control& c);
-  // Controls that can take the focus now, in the design's tab order.
+  // Controls that can take the focus now, in the order Tab moves through them.
   std::vector<HWND> TabOrder() const;
+  // After the focused control was hidden or disabled: the default button, or
+  // the first in the tab order.
+  void MoveFocusOn();
+  // The control that shows the focus of one lying outside the skin, when it has it.
+  const Control* SeenFocus() const;
+  static RECT FocusMarkRect(const Control& seen);
   static LRESULT CALLBACK PictureProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
   // Messages (FormWindow.cpp).

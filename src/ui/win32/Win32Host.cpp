@@ -137,52 +137,75 @@ bool Win32Host::PreTranslate(MSG& msg) {
     }
     return false;
   }
-  // Enter presses the focused push button, as on Windows; on a closed list it
-  // presses the form's default button.
-  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
-    for (const auto& [form, w] : windows_) {
-      if (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd)) continue;
-      HWND focus = GetFocus();
-      while (focus && GetParent(focus) != w->hwnd) focus = GetParent(focus);  // a combo's edit part
-      for (const auto& [c, h] : w->children) {
-        if (h != focus) continue;
-        if (c->GetKind() == Kind::CommandButton) {
-          if (IsWindowEnabled(h)) SendMessageW(h, BM_CLICK, 0, 0);
-          return true;
-        }
-        if (c->GetKind() != Kind::ComboBox || SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
-        const FormDesign* d = form->Design();
-        Control* button = d && d->defaultButton ? form->Find(d->defaultButton) : nullptr;
-        const auto target = button ? w->children.find(button) : w->children.end();
-        if (target == w->children.end() || !button->Visible() || !IsWindowEnabled(target->second)) return false;
-        SendMessageW(target->second, BM_CLICK, 0, 0);
-        return true;
-      }
-      return false;
-    }
-    return false;
-  }
-  // Tab moves through the design's tab order. The dialog manager would skip
-  // option buttons that are not chosen, which the designs do not want.
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB) return false;
+  if (msg.message != WM_KEYDOWN) return false;
   for (const auto& [form, w] : windows_) {
-    if (w->children.empty() || (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd))) continue;
-    const std::vector<HWND> order = w->TabOrder();
-    if (order.empty()) return false;
-    HWND focus = GetFocus();
-    while (focus && GetParent(focus) != w->hwnd) focus = GetParent(focus);  // a combo's edit part
-    const auto at = std::find(order.begin(), order.end(), focus);
-    const bool back = GetKeyState(VK_SHIFT) < 0;
-    size_t next = 0;
-    if (at != order.end()) {
-      const size_t i = size_t(at - order.begin());
-      next = back ? (i + order.size() - 1) % order.size() : (i + 1) % order.size();
-    } else if (back) {
-      next = order.size() - 1;
+    if (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd)) continue;
+    switch (msg.wParam) {
+      case VK_RETURN: return PressOnEnter(*w);
+      case VK_UP:
+      case VK_LEFT: return ChooseNextOption(*w, -1);
+      case VK_DOWN:
+      case VK_RIGHT: return ChooseNextOption(*w, +1);
+      case VK_TAB: return MoveTabFocus(*w, GetKeyState(VK_SHIFT) < 0);
+      default: return false;
     }
-    SetFocus(order[next]);
-    return true;
   }
+  return false;
+}
+
+bool Win32Host::PressOnEnter(FormWindow& w) {
+  // Enter presses the focused push button, as on Windows; anywhere else but in
+  // an open list it presses the form's default button.
+  const auto [c, h] = w.Focused();
+  if (c && c->GetKind() == Kind::ComboBox && SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
+  HWND target = c && c->GetKind() == Kind::CommandButton ? h : nullptr;
+  if (!target) {
+    const FormDesign* d = w.form.Design();
+    Control* button = d && d->defaultButton ? w.form.Find(d->defaultButton) : nullptr;
+    const auto it = button && button->Visible() ? w.children.find(button) : w.children.end();
+    if (it == w.children.end()) return false;
+    target = it->second;
+  }
+  if (IsWindowEnabled(target)) SendMessageW(target, BM_CLICK, 0, 0);
+  return true;
+}
+
+bool Win32Host::ChooseNextOption(FormWindow& w, int step) {
+  // The arrows move between the option buttons of one group and choose, as in a dialog.
+  const auto [c, h] = w.Focused();
+  if (!c || c->GetKind() != Kind::OptionButton) return false;
+  std::vector<HWND> group;
+  size_t at = 0;
+  for (int i = 0;; ++i) {
+    Control* option = w.form.Find(c->Name(), i);
+    if (!option) break;
+    const auto it = w.children.find(option);
+    if (option != c && (it == w.children.end() || !option->Visible() || !option->Enabled())) continue;
+    if (option == c) at = group.size();
+    group.push_back(option == c ? h : it->second);
+  }
+  if (group.size() < 2) return true;
+  const size_t n = group.size();
+  const HWND next = group[step > 0 ? (at + 1) % n : (at + n - 1) % n];
+  SetFocus(next);
+  SendMessageW(next, BM_CLICK, 0, 0);
+  return true;
+}
+
+bool Win32Host::MoveTabFocus(FormWindow& w, bool back) {
+  // Tab moves through the form's tab stops. The dialog manager would skip
+  // option buttons that are not chosen, which the designs do not want.
+  const std::vector<HWND> order = w.TabOrder();
+  if (order.empty()) return false;
+  const auto at = std::find(order.begin(), order.end(), w.Focused().second);
+  size_t next = 0;
+  if (at != order.end()) {
+    const size_t i = size_t(at - order.begin());
+    next = back ? (i + order.size() - 1) % order.size() : (i + 1) % order.size();
+  } else if (back) {
+    next = order.size() - 1;
+  }
+  SetFocus(order[next]);
   return false;
 }
 
@@ -231,9 +254,11 @@ void Win32Host::SetVisible(Form& form, bool visible) {
   }
   ShowWindow(w->hwnd, form.GetWindowState() == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   UpdateWindow(w->hwnd);
-  // The focus goes to the first control in the tab order that can take it.
+  // The focus goes to the first control in the tab order that can take it,
+  // with its mark shown from the start.
   const std::vector<HWND> order = w->TabOrder();
   if (!order.empty()) SetFocus(order.front());
+  SendMessageW(w->hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 void Win32Host::FormChanged(Form& form) {

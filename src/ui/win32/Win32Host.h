@@ -39,8 +39,9 @@ class Win32Host : public FormHost {
   std::optional<Picture> ReadPicture(int id) override { return gdi_.Pixels(id); }
 
   // The keys the forms handle before their windows see them (Tab and
-  // Shift+Tab in the design's order, Alt+F4, Escape) and the moves over their
-  // windowed controls; true when the message was handled.
+  // Shift+Tab in reading order, Enter, the arrows on option buttons, Alt+F4,
+  // Escape) and the moves over their windowed controls; true when the message
+  // was handled.
   bool PreTranslate(MSG& msg);
   // Dispatches messages while keepGoing() holds and the thread has not quit.
   template <typename KeepGoing>
@@ -60,6 +61,9 @@ class Win32Host : public FormHost {
   // The form's window, made now from the form's state if it has none yet.
   FormWindow* Realize(Form& form);
   void RegisterClasses();
+  bool PressOnEnter(FormWindow& w);
+  bool ChooseNextOption(FormWindow& w, int step);
+  bool MoveTabFocus(FormWindow& w, bool back);
 
   HINSTANCE instance_;
   bool classesRegistered_ = false;

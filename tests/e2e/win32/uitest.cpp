@@ -34,7 +34,7 @@ const ControlDesign kControls[] = {
     {.name = L"imgOPt", .kind = Kind::Image, .left = 300, .top = 300, .width = 3075, .height = 840,
      .picture = IDB_SPRACHE0 + 2},
     {.name = L"picDesign", .kind = Kind::PictureBox, .left = 6000, .top = 300, .width = 600, .height = 600,
-     .picture = IDB_SKIN_MASK, .tabIndex = 5},
+     .picture = IDB_SKIN_MASK},
     {.name = L"tmrTick", .kind = Kind::Timer, .interval = 100},
 };
 const FormDesign kDesign = {.name = L"frmUiTest", .caption = L"UI test", .clientWidth = 6600, .clientHeight = 3735,
