@@ -50,6 +50,8 @@ class KeepWhatIsThere : public SettingsStore {
     return store_.GetSetting(s, k, d);
   }
   bool HasSetting(const std::wstring& s, const std::wstring& k) override { return store_.HasSetting(s, k); }
+  bool Exists() override { return store_.Exists(); }
+  bool DeleteAll() override { return false; }  // it keeps what is there
   void SaveSetting(const std::wstring& s, const std::wstring& k, const std::wstring& v) override {
     if (!store_.HasSetting(s, k)) store_.SaveSetting(s, k, v);
   }

@@ -3,6 +3,7 @@
 #include "base/Decimal.h"
 #include "base/Text.h"
 #include "setup/InstallFiles.h"
+#include "setup/Uninstall.h"
 #include "platform/Platform.h"
 
 namespace tarnix {
@@ -27,13 +28,19 @@ std::wstring FolderOfPath(const std::wstring& path) {
 std::wstring FormSwitch(const std::wstring& arguments) { return FoldCase(arguments.substr(0, 2)); }
 
 StartMode ChooseMode(const std::wstring& exeName, const std::wstring& arguments) {
-  // Any other name is the setup; the copies-only request is its own.
-  if (FoldCase(exeName) != FoldCase(kSaverName)) return IsInstallFilesRequest(arguments) ? StartMode::InstallFiles : StartMode::Setup;
+  // Any other name is the setup; the copies-only request is its own, and so
+  // is the removal's copy in the temporary folder.
+  if (FoldCase(exeName) != FoldCase(kSaverName)) {
+    if (IsInstallFilesRequest(arguments)) return StartMode::InstallFiles;
+    return RemoveAfterTarget(arguments) ? StartMode::RemoveAfter : StartMode::Setup;
+  }
+  if (IsRemoveFilesRequest(arguments)) return StartMode::RemoveFiles;
   const std::wstring sw = FormSwitch(arguments);
   if (sw == L"/P") return StartMode::Preview;
   if (sw == L"/C") return StartMode::Configure;
   if (sw == L"/A") return StartMode::PasswordChange;
   if (sw == L"/S") return StartMode::Run;
+  if (sw == L"/U") return StartMode::Uninstall;
   if (sw.empty()) return StartMode::Configure;
   return StartMode::None;
 }

@@ -7,7 +7,18 @@
 
 namespace tarnix {
 
-enum class StartMode { Setup, InstallFiles, Preview, Configure, PasswordChange, Run, None };
+enum class StartMode {
+  Setup,
+  InstallFiles,  // the setup's elevated helper: the two copies and the entry
+  Preview,
+  Configure,
+  PasswordChange,
+  Run,
+  Uninstall,     // "/u", from the installed programs' entry
+  RemoveFiles,   // the removal's elevated helper
+  RemoveAfter,   // the removal's copy in the temporary folder
+  None
+};
 
 // The name the installed screen saver carries, letter case not significant:
 // Windows may start it by its short name in capitals.

@@ -46,6 +46,11 @@ const wchar_t* const kEnglish[kTextCount] = {
      L"To turn it on, open a command prompt as administrator and enter: powercfg /hibernate on"),
     L"The computer could not hibernate.",
     L"The computer could not go into stand-by.",
+    L"Remove Tarnix from this computer?",
+    L"Tarnix has been removed from this computer.",
+    (L"Tarnix could not remove everything. Remove what is left by hand, with administrator rights "
+     L"(or run the removal again as administrator):\r\r%1"),
+    L"Tarnix is not installed on this computer: there was nothing to remove.",
 };
 
 const wchar_t* const kGerman[kTextCount] = {
@@ -89,6 +94,11 @@ const wchar_t* const kGerman[kTextCount] = {
      L"powercfg /hibernate on"),
     L"Der Computer konnte nicht in den Ruhezustand wechseln.",
     L"Der Computer konnte nicht in den Stand-By wechseln.",
+    L"Tarnix von diesem Computer entfernen?",
+    L"Tarnix wurde von diesem Computer entfernt.",
+    (L"Tarnix konnte nicht alles entfernen. Entfernen Sie den Rest von Hand mit Administratorrechten "
+     L"(oder starten Sie das Entfernen erneut als Administrator):\r\r%1"),
+    L"Tarnix ist auf diesem Computer nicht installiert: es gab nichts zu entfernen.",
 };
 
 struct ActionTexts {

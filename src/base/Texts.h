@@ -49,6 +49,11 @@ enum class TextId {
   StbHibernationOff,
   StbCouldNotHibernate,
   StbCouldNotStandBy,
+  // Removing the program.
+  UninstallQuestion,
+  UninstallDone,
+  UninstallLeftovers,  // %1 what is left, one per line
+  UninstallNothing,
   Count
 };
 

@@ -1,8 +1,10 @@
 // The services the program needs beyond its windows, behind one interface so the
 // handlers run against a recording fake in tests.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Texts.h"
 
@@ -43,9 +45,18 @@ struct Elevation {
   bool canElevate = false;
 };
 
+// A value of a machine-wide registry key: a text, or a number where one is set.
+struct RegistryValue {
+  std::wstring name;
+  std::wstring text;
+  std::optional<uint32_t> number;  // a REG_DWORD
+};
+
+inline constexpr int kShowHidden = 0;      // SW_HIDE
 inline constexpr int kShowMinimized = 2;   // SW_SHOWMINIMIZED
 inline constexpr unsigned kMbIconExclamation = 0x30;
 inline constexpr unsigned kMbIconError = 0x10;
+inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr unsigned kMbTopmost = 0x40000;  // MB_TOPMOST: above every other window
 
 class Platform {
@@ -82,8 +93,30 @@ class Platform {
   // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.
   virtual bool WriteProfileEntry(const std::wstring& section, const std::wstring& key,
                                  const std::wstring& value) = 0;
-  // Tells Windows at once that the screen saver is on; false when refused.
+  virtual std::wstring ReadProfileEntry(const std::wstring& section, const std::wstring& key) = 0;
+  virtual bool RemoveProfileEntry(const std::wstring& section, const std::wstring& key) = 0;
+  // Tells Windows at once that the screen saver is on, or off; false when refused.
   virtual bool ActivateScreenSaver() = 0;
+  virtual bool DeactivateScreenSaver() = 0;
+  // A question with Yes and No; true for Yes.
+  virtual bool AskYesNo(const std::wstring& text, const std::wstring& title) = 0;
+  virtual bool FileExists(const std::wstring& path) = 0;
+  virtual std::optional<uint64_t> FileSize(const std::wstring& path) = 0;
+  // Deletes a file; true when it is gone, also when it was never there.
+  virtual bool DeleteFileNow(const std::wstring& path) = 0;
+  // Deletes a file as soon as no program runs it any more, trying for up to
+  // timeoutMs; true when it is gone.
+  virtual bool DeleteFileWhenFree(const std::wstring& path, unsigned timeoutMs) = 0;
+  // Has the system delete a file at its next start; false when refused.
+  virtual bool DeleteAtRestart(const std::wstring& path) = 0;
+  // The user's temporary folder, ending in "\".
+  virtual std::wstring TempFolder() = 0;
+  // A key under HKEY_LOCAL_MACHINE with its values; false when refused, and
+  // then nothing of it is left.
+  virtual bool WriteMachineKey(const std::wstring& subKey, const std::vector<RegistryValue>& values) = 0;
+  virtual bool MachineKeyExists(const std::wstring& subKey) = 0;
+  // True when the key is gone, also when it was never there.
+  virtual bool DeleteMachineKey(const std::wstring& subKey) = 0;
   virtual Elevation QueryElevation() = 0;
   // Starts this program again with arguments, asking for administrator rights,
   // and waits for it to end while the program's windows go on painting. Its

@@ -16,6 +16,7 @@
 #include "settings/LanguageTables.h"
 #include "settings/SettingsStore.h"
 #include "setup/InstallFiles.h"
+#include "setup/Uninstall.h"
 
 namespace tarnix {
 
@@ -90,6 +91,16 @@ void frmMain::Form_Load() {
     case StartMode::Run:
       RunStoredAction();
       return;
+    case StartMode::Uninstall:
+      RunUninstall(app_, arguments);
+      break;
+    case StartMode::RemoveFiles:
+      // The removal's elevated helper: the machine's part, no window, nothing of the user's.
+      platform.EndProcess(RemoveMachinePart(platform, app_.paths));
+      break;
+    case StartMode::RemoveAfter:
+      platform.EndProcess(RunRemover(platform, arguments));
+      break;
     case StartMode::None:
       return;
   }

@@ -25,4 +25,10 @@ void MemorySettingsStore::SaveSetting(const std::wstring& section, const std::ws
   writes_.push_back(section + L"/" + key + L"=" + value);
 }
 
+bool MemorySettingsStore::DeleteAll() {
+  if (refuse_) return false;
+  values_.clear();
+  return true;
+}
+
 }  // namespace tarnix

@@ -29,6 +29,9 @@ class SettingsStore {
                            const std::wstring& value) = 0;
   // Whether the key is there at all, whatever its value or kind.
   virtual bool HasSetting(const std::wstring& section, const std::wstring& key) = 0;
+  // Whether the store holds anything at all, and removing all of it (true when gone).
+  virtual bool Exists() = 0;
+  virtual bool DeleteAll() = 0;
 };
 
 // Keeps values in memory; used by tests and as the model of the registry's rules.
@@ -39,6 +42,8 @@ class MemorySettingsStore : public SettingsStore {
   void SaveSetting(const std::wstring& section, const std::wstring& key,
                    const std::wstring& value) override;
   bool HasSetting(const std::wstring& section, const std::wstring& key) override;
+  bool Exists() override { return !values_.empty(); }
+  bool DeleteAll() override;
   // Every write in order, as "section/key=value", for tests of write order.
   const std::vector<std::wstring>& Writes() const { return writes_; }
   void RefuseWrites(bool refuse) { refuse_ = refuse; }

@@ -5,6 +5,7 @@
 #include "app/modWinMods.h"
 #include "base/Text.h"
 #include "platform/Platform.h"
+#include "setup/Uninstall.h"
 
 namespace tarnix {
 
@@ -63,6 +64,10 @@ int CopyInstallFiles(Platform& platform, const Paths& p) {
   const std::string file = platform.ReadFileHead(companion, kMaxCompanionBytes + 1);
   if (file.size() > kMaxCompanionBytes || !IsCompleteProgram(file)) return kCompanionCopyFailed;
   if (!platform.CopyFileTo(companion, p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
+  const uint64_t bytes = platform.FileSize(p.WinPath + L"Tarnix.scr").value_or(0) +
+                         platform.FileSize(p.WinPath + L"stb.exe").value_or(0);
+  if (!platform.WriteMachineKey(kUninstallKey, UninstallEntryValues(p, platform.ReadVersionInfo(), bytes)))
+    return kEntryWriteFailed;
   return kFilesCopied;
 }
 

@@ -20,6 +20,7 @@ inline constexpr int kFilesCopied = 0;
 inline constexpr int kSaverCopyFailed = 1;
 inline constexpr int kCompanionCopyFailed = 2;  // also: missing, empty or not a program
 inline constexpr int kElevationDeclined = 3;    // the wizard's own: the helper never ran
+inline constexpr int kEntryWriteFailed = 4;     // the entry in Windows' installed programs
 
 // Whether a text is an argument list of exactly the install-files switch.
 bool IsInstallFilesRequest(const std::wstring& arguments);
@@ -39,8 +40,9 @@ inline constexpr size_t kMaxCompanionBytes = 8u << 20;
 bool IsCompleteProgram(const std::string& file);
 
 // Copies the running program's own file, whatever its name, to
-// WinPath\Tarnix.scr, then AppPath\stb.drl to WinPath\stb.exe; the
-// companion is copied only when it is a complete program.
+// WinPath\Tarnix.scr, then AppPath\stb.drl to WinPath\stb.exe (only when it
+// is a complete program), then registers the two in Windows' installed
+// programs, which removes them with "Tarnix.scr /u".
 int CopyInstallFiles(Platform& platform, const Paths& paths);
 
 }  // namespace tarnix

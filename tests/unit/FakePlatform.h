@@ -109,15 +109,86 @@ class FakePlatform : public Platform {
   }
   VersionInfo ReadVersionInfo() override { return {2, 6, 0, L"Pellhorn Software"}; }
   ScreenSize ScreenPixels() override { return screen; }
+  // Files that exist, for the uninstall; their content is fileHeads' (a
+  // complete program where not listed). Locked ones run in a process.
+  std::set<std::wstring> files;
+  std::set<std::wstring> lockedFiles;
+  bool freedWithinWait = true;  // the processes that run a locked file end during DeleteFileWhenFree
+  bool canDeleteAtRestart = true;
+  std::vector<std::wstring> deletedAtRestart;
+  std::wstring tempFolder = L"C:\\TEMP\\";
   bool CopyFileTo(const std::wstring& from, const std::wstring& to) override {
     events.push_back(L"CopyFile");
     copies.push_back({from, to});
-    return copies.size() <= copiesAllowed;
+    if (copies.size() > copiesAllowed) return false;
+    files.insert(to);
+    if (const auto it = fileHeads.find(from); it != fileHeads.end()) fileHeads[to] = it->second;
+    return true;
   }
+  bool FileExists(const std::wstring& path) override { return files.count(path) > 0; }
+  std::optional<uint64_t> FileSize(const std::wstring& path) override {
+    if (!files.count(path)) return std::nullopt;
+    const auto it = fileHeads.find(path);
+    return (it == fileHeads.end() ? MinimalProgram() : it->second).size();
+  }
+  bool DeleteFileNow(const std::wstring& path) override {
+    events.push_back(L"DeleteFile " + path);
+    if (lockedFiles.count(path)) return false;
+    files.erase(path);
+    return true;
+  }
+  bool DeleteFileWhenFree(const std::wstring& path, unsigned) override {
+    if (freedWithinWait) lockedFiles.erase(path);
+    return DeleteFileNow(path);
+  }
+  bool DeleteAtRestart(const std::wstring& path) override {
+    deletedAtRestart.push_back(path);
+    return canDeleteAtRestart;
+  }
+  std::wstring TempFolder() override { return tempFolder; }
+  // Machine-wide registry keys with their values.
+  std::map<std::wstring, std::vector<RegistryValue>> machineKeys;
+  bool canWriteMachine = true, canDeleteMachine = true;
+  bool WriteMachineKey(const std::wstring& key, const std::vector<RegistryValue>& values) override {
+    events.push_back(L"WriteMachineKey");
+    if (!canWriteMachine) return false;
+    machineKeys[key] = values;
+    return true;
+  }
+  bool MachineKeyExists(const std::wstring& key) override { return machineKeys.count(key) > 0; }
+  bool DeleteMachineKey(const std::wstring& key) override {
+    events.push_back(L"DeleteMachineKey");
+    if (!canDeleteMachine) return false;
+    machineKeys.erase(key);
+    return true;
+  }
+  // The profile as it stands, "section/key" to value.
+  std::map<std::wstring, std::wstring> profileNow;
   bool WriteProfileEntry(const std::wstring& section, const std::wstring& key, const std::wstring& value) override {
     events.push_back(L"WriteProfile");
     profile.push_back(section + L"/" + key + L"=" + value);
+    if (canWriteProfile) profileNow[section + L"/" + key] = value;
     return canWriteProfile;
+  }
+  std::wstring ReadProfileEntry(const std::wstring& section, const std::wstring& key) override {
+    const auto it = profileNow.find(section + L"/" + key);
+    return it == profileNow.end() ? std::wstring() : it->second;
+  }
+  bool RemoveProfileEntry(const std::wstring& section, const std::wstring& key) override {
+    events.push_back(L"RemoveProfile");
+    if (canWriteProfile) profileNow.erase(section + L"/" + key);
+    return canWriteProfile;
+  }
+  bool DeactivateScreenSaver() override {
+    events.push_back(L"DeactivateScreenSaver");
+    return canActivate;
+  }
+  bool answerYes = true;
+  std::vector<std::wstring> questions;
+  bool AskYesNo(const std::wstring& text, const std::wstring&) override {
+    events.push_back(L"Ask");
+    questions.push_back(text);
+    return answerYes;
   }
   Elevation QueryElevation() override { return elevation; }
   std::optional<int> RunElevatedAndWait(const std::wstring& arguments) override {

@@ -55,6 +55,93 @@ bool Win32Platform::ActivateScreenSaver() {
   return SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE) != FALSE;
 }
 
+bool Win32Platform::DeactivateScreenSaver() {
+  return SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, FALSE, nullptr, SPIF_SENDCHANGE) != FALSE;
+}
+
+std::wstring Win32Platform::ReadProfileEntry(const std::wstring& section, const std::wstring& key) {
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
+  for (;;) {
+    const DWORD n = GetProfileStringW(section.c_str(), key.c_str(), L"", buffer.data(), DWORD(buffer.size()));
+    if (n + 1 < buffer.size()) return std::wstring(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);  // cut to fit: try again with room
+  }
+}
+
+bool Win32Platform::RemoveProfileEntry(const std::wstring& section, const std::wstring& key) {
+  return ::WriteProfileStringW(section.c_str(), key.c_str(), nullptr) != FALSE;
+}
+
+bool Win32Platform::AskYesNo(const std::wstring& text, const std::wstring& title) {
+  return MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND) == IDYES;
+}
+
+bool Win32Platform::FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<uint64_t> Win32Platform::FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
+bool Win32Platform::DeleteFileNow(const std::wstring& path) {
+  if (DeleteFileW(path.c_str())) return true;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+bool Win32Platform::DeleteFileWhenFree(const std::wstring& path, unsigned timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!DeleteFileNow(path)) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(100);  // a program that runs it is still ending
+  }
+  return true;
+}
+
+bool Win32Platform::DeleteAtRestart(const std::wstring& path) {
+  return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
+std::wstring Win32Platform::TempFolder() {
+  wchar_t buffer[MAX_PATH + 2] = {};
+  const DWORD n = GetTempPathW(MAX_PATH + 2, buffer);
+  return n > 0 && n <= MAX_PATH + 1 ? std::wstring(buffer, n) : std::wstring();
+}
+
+bool Win32Platform::WriteMachineKey(const std::wstring& subKey, const std::vector<RegistryValue>& values) {
+  bool written = false;
+  {
+    win32::UniqueKey key;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.put(),
+                        nullptr) != ERROR_SUCCESS)
+      return false;
+    written = true;
+    for (const RegistryValue& v : values) {
+      const DWORD number = v.number.value_or(0);
+      const BYTE* data = v.number ? reinterpret_cast<const BYTE*>(&number) : reinterpret_cast<const BYTE*>(v.text.c_str());
+      const DWORD bytes = v.number ? DWORD(sizeof(number)) : DWORD((v.text.size() + 1) * sizeof(wchar_t));
+      written = written && RegSetValueExW(key.get(), v.name.c_str(), 0, v.number ? REG_DWORD : REG_SZ, data, bytes) ==
+                               ERROR_SUCCESS;
+    }
+  }
+  if (!written) DeleteMachineKey(subKey);  // no half entry
+  return written;
+}
+
+bool Win32Platform::MachineKeyExists(const std::wstring& subKey) {
+  win32::UniqueKey key;
+  return RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE, key.put()) == ERROR_SUCCESS;
+}
+
+bool Win32Platform::DeleteMachineKey(const std::wstring& subKey) {
+  const LONG rc = RegDeleteKeyW(HKEY_LOCAL_MACHINE, subKey.c_str());
+  return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
+}
+
 Language Win32Platform::DisplayLanguage() {
   // The language of the user's Windows menus and dialogs, not the format settings.
   return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_GERMAN ? Language::German : Language::English;

@@ -6,9 +6,39 @@
 
 namespace tarnix {
 
+std::wstring RegistrySettingsStore::AppKeyPath() const { return L"Software\\VB and VBA Program Settings\\" + app_; }
+
 std::wstring RegistrySettingsStore::KeyPath(const std::wstring& section) const {
-  return L"Software\\VB and VBA Program Settings\\" + app_ + L"\\" + section;
+  return AppKeyPath() + L"\\" + section;
 }
+
+bool RegistrySettingsStore::Exists() {
+  win32::UniqueKey hkey;
+  return RegOpenKeyExW(HKEY_CURRENT_USER, AppKeyPath().c_str(), 0, KEY_READ, hkey.put()) == ERROR_SUCCESS;
+}
+
+namespace {
+// RegDeleteTree is Vista's: a key and everything below it, deepest first.
+bool DeleteKeyTree(HKEY parent, const std::wstring& name) {
+  {
+    win32::UniqueKey hkey;
+    const LONG rc = RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, hkey.put());
+    if (rc == ERROR_FILE_NOT_FOUND) return true;
+    if (rc != ERROR_SUCCESS) return false;
+    for (;;) {
+      wchar_t sub[256];  // registry key names are at most 255 characters
+      DWORD length = 256;
+      const LONG e = RegEnumKeyExW(hkey.get(), 0, sub, &length, nullptr, nullptr, nullptr, nullptr);
+      if (e == ERROR_NO_MORE_ITEMS) break;
+      if (e != ERROR_SUCCESS || !DeleteKeyTree(hkey.get(), std::wstring(sub, length))) return false;
+    }
+  }
+  const LONG rc = RegDeleteKeyW(parent, name.c_str());
+  return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
+}
+}  // namespace
+
+bool RegistrySettingsStore::DeleteAll() { return DeleteKeyTree(HKEY_CURRENT_USER, AppKeyPath()); }
 
 std::wstring RegistrySettingsStore::GetSetting(const std::wstring& section, const std::wstring& key,
                                                const std::wstring& def) {

@@ -14,8 +14,11 @@ class RegistrySettingsStore : public SettingsStore {
   void SaveSetting(const std::wstring& section, const std::wstring& key,
                    const std::wstring& value) override;
   bool HasSetting(const std::wstring& section, const std::wstring& key) override;
+  bool Exists() override;
+  bool DeleteAll() override;
 
  private:
+  std::wstring AppKeyPath() const;
   std::wstring KeyPath(const std::wstring& section) const;
   std::wstring app_;
 };

@@ -3,7 +3,7 @@
 //   tarnixctl set SECTION KEY VALUE | get SECTION KEY | clear
 //   tarnixctl roundtrip english|german   writes the tables, then checks them
 //   tarnixctl tables english|german      checks what the store holds against a table
-//   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY   the Windows profile
+//   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY | profile-set SECTION KEY VALUE   the Windows profile
 //   tarnixctl set-typed SECTION KEY dword|binary|multi VALUE | unset SECTION KEY
 //   tarnixctl set-repeated SECTION KEY CHAR COUNT TAIL   COUNT times CHAR, then TAIL
 //   tarnixctl hostile-texts              fills every shown text with huge or control-character values
@@ -12,6 +12,7 @@
 //   tarnixctl waitpid PID MS | kill PID   waitpid prints "ended exit=N" or "running"
 //   tarnixctl run-elevated MS CODE         starts itself through the program's elevated start, waits, prints its exit
 //   tarnixctl exit-after MS CODE
+//   tarnixctl uninstall-entry | uninstall-entry-delete   the program's entry in the installed programs
 #include <windows.h>
 #include <shellapi.h>
 #include <shlwapi.h>
@@ -170,6 +171,30 @@ int wmain() {
     SHDeleteKeyW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix");
     return 0;
   }
+  if (cmd == L"uninstall-entry") {  // "name=value" per value, or "absent"
+    const wchar_t* path = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnix";
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+      std::puts("absent");
+      return 0;
+    }
+    for (DWORD i = 0;; ++i) {
+      wchar_t name[256];
+      DWORD nameLength = 256, type = 0;
+      BYTE data[4096] = {};
+      DWORD bytes = sizeof(data) - sizeof(wchar_t);
+      if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &bytes) != ERROR_SUCCESS) break;
+      const std::wstring value = type == REG_DWORD ? std::to_wstring(*reinterpret_cast<const DWORD*>(data))
+                                                   : std::wstring(reinterpret_cast<const wchar_t*>(data));
+      PrintUtf8(std::wstring(name, nameLength) + (type == REG_DWORD ? L"#" : L"=") + value);
+    }
+    RegCloseKey(key);
+    return 0;
+  }
+  if (cmd == L"uninstall-entry-delete") {
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tarnix");
+    return 0;
+  }
   if (cmd == L"store") {  // whether the program's settings key exists at all
     HKEY key = nullptr;
     const bool present = RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\VB and VBA Program Settings\\Pellhorn Tarnix", 0,
@@ -211,6 +236,7 @@ int wmain() {
     return 0;
   }
   if (cmd == L"profile-delete" && argc == 4) return WriteProfileStringW(argv[2], argv[3], nullptr) ? 0 : 1;
+  if (cmd == L"profile-set" && argc == 5) return WriteProfileStringW(argv[2], argv[3], argv[4]) ? 0 : 1;
   if (cmd == L"hold" && argc == 3) {  // opens a file without sharing until killed
     HANDLE f = CreateFileW(argv[2], GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) { std::puts("cannot open"); return 1; }

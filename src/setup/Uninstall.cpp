@@ -1,0 +1,194 @@
+#include "setup/Uninstall.h"
+
+#include <cstdlib>
+
+#include "app/App.h"
+#include "app/StartMode.h"
+#include "base/Text.h"
+#include "settings/SettingsStore.h"
+#include "setup/InstallFiles.h"
+
+namespace tarnix {
+
+namespace {
+constexpr wchar_t kSaverFile[] = L"Tarnix.scr";
+constexpr wchar_t kCompanionFile[] = L"stb.exe";
+
+std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+
+std::wstring FileNameOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring Unquoted(const std::wstring& text) {
+  std::wstring t = Trim(text);
+  if (t.size() >= 2 && t.front() == L'"' && t.back() == L'"') t = t.substr(1, t.size() - 2);
+  return t;
+}
+
+// Whether arguments start with a switch, as a whole word; the rest after it.
+std::optional<std::wstring> AfterSwitch(const std::wstring& arguments, const std::wstring& sw) {
+  const std::wstring t = Trim(arguments);
+  if (t.size() < sw.size() || FoldCase(t.substr(0, sw.size())) != FoldCase(sw)) return std::nullopt;
+  if (t.size() > sw.size() && !IsBlank(t[sw.size()])) return std::nullopt;
+  return Trim(t.substr(sw.size()));
+}
+}  // namespace
+
+std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const VersionInfo& version,
+                                                uint64_t installedBytes) {
+  const std::wstring saver = paths.WinPath + kSaverFile;
+  const std::wstring version3 =
+      MajorMinor(version) + L"." + std::to_wstring(version.revision);
+  return {
+      {L"DisplayName", L"Tarnix", {}},
+      {L"DisplayVersion", version3, {}},
+      {L"Publisher", version.companyName, {}},
+      {L"DisplayIcon", saver + L",0", {}},
+      {L"InstallLocation", FolderOfPath(saver), {}},
+      {L"UninstallString", Quoted(saver) + L" /u", {}},
+      {L"QuietUninstallString", Quoted(saver) + L" /u /q", {}},
+      {L"NoModify", L"", 1u},
+      {L"NoRepair", L"", 1u},
+      {L"EstimatedSize", L"", uint32_t((installedBytes + 1023) / 1024)},
+  };
+}
+
+bool IsQuietUninstall(const std::wstring& arguments) {
+  std::wstring rest = Trim(arguments);
+  // The words after the switch; "/q" among them asks for silence.
+  for (size_t at = 0; at < rest.size();) {
+    while (at < rest.size() && IsBlank(rest[at])) ++at;
+    size_t end = at;
+    while (end < rest.size() && !IsBlank(rest[end])) ++end;
+    if (at > 0 && FoldCase(rest.substr(at, end - at)) == L"/Q") return true;
+    at = end;
+  }
+  return false;
+}
+
+bool IsRemoveFilesRequest(const std::wstring& arguments) {
+  const auto rest = AfterSwitch(arguments, kRemoveFilesSwitch);
+  return rest && rest->empty();
+}
+
+std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
+  const auto rest = AfterSwitch(arguments, kRemoveAfterSwitch);
+  if (!rest) return std::nullopt;
+  const std::wstring path = Unquoted(*rest);
+  const bool absolute = (path.size() > 3 && path[1] == L':' && path[2] == L'\\') || path.rfind(L"\\\\", 0) == 0;
+  // Only ever the saver: whoever starts this copy cannot make it delete another file.
+  if (!absolute || FoldCase(FileNameOf(path)) != FoldCase(kSaverFile) || path.find(L'"') != std::wstring::npos)
+    return std::nullopt;
+  return path;
+}
+
+bool ProfileNamesSaver(const std::wstring& entry) {
+  return FoldCase(FileNameOf(Unquoted(entry))) == FoldCase(kSaverFile);
+}
+
+bool HasMachinePart(Platform& platform, const Paths& paths) {
+  return platform.FileExists(paths.WinPath + kSaverFile) || platform.FileExists(paths.WinPath + kCompanionFile) ||
+         platform.MachineKeyExists(kUninstallKey);
+}
+
+namespace {
+// A copy of the running program in the temporary folder, started to wait for
+// the saver to be free; false when it could not be made or started.
+bool StartRemover(Platform& platform, const std::wstring& saver) {
+  const std::wstring temp = platform.TempFolder();
+  if (temp.empty()) return false;
+  const std::wstring copy = temp + L"Tarnix-remove-" + std::to_wstring(platform.TickCount()) + L".exe";
+  if (!platform.CopyFileTo(platform.ExePath(), copy)) return false;
+  const ActionCommand remover{copy, std::wstring(kRemoveAfterSwitch) + L" " + Quoted(saver)};
+  if (platform.RunCommand(copy, remover.CommandLine(), kShowHidden)) return true;
+  platform.DeleteFileNow(copy);
+  return false;
+}
+}  // namespace
+
+int RemoveMachinePart(Platform& platform, const Paths& paths) {
+  if (!HasMachinePart(platform, paths)) return kNothingInstalled;
+  const std::wstring saver = paths.WinPath + kSaverFile;
+  if (!platform.DeleteFileNow(paths.WinPath + kCompanionFile))
+    return kLeftCompanion | (platform.FileExists(saver) ? kLeftSaver : 0) |
+           (platform.MachineKeyExists(kUninstallKey) ? kLeftEntry : 0);
+  if (platform.DeleteFileNow(saver)) return platform.DeleteMachineKey(kUninstallKey) ? 0 : kLeftEntry;
+  return StartRemover(platform, saver) ? 0 : kLeftSaver | kLeftEntry;
+}
+
+int RunRemover(Platform& platform, const std::wstring& arguments) {
+  const std::optional<std::wstring> saver = RemoveAfterTarget(arguments);
+  if (!saver) return kLeftSaver;
+  int left = 0;
+  // A saver still running after the wait (another user's, say) goes at the next restart.
+  if (!platform.DeleteFileWhenFree(*saver, kRemoverWaitMs) && !platform.DeleteAtRestart(*saver))
+    left = kLeftSaver | kLeftEntry;
+  else if (!platform.DeleteMachineKey(kUninstallKey))
+    left = kLeftEntry;
+  platform.DeleteAtRestart(platform.ExePath());  // itself; refused without rights, then the temporary folder's
+  return left;
+}
+
+int RemoveUserPart(Platform& platform, SettingsStore& settings) {
+  bool found = false;
+  int left = 0;
+  if (ProfileNamesSaver(platform.ReadProfileEntry(L"Desktop", L"SCRNSAVE.EXE"))) {
+    found = true;
+    const bool off = platform.RemoveProfileEntry(L"Desktop", L"SCRNSAVE.EXE") &&
+                     platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"0") &&
+                     platform.DeactivateScreenSaver();
+    if (!off) left |= kLeftUserSettings;
+  }
+  if (settings.Exists()) {
+    found = true;
+    if (!settings.DeleteAll()) left |= kLeftUserSettings;
+  }
+  return found ? left : kNothingInstalled;
+}
+
+std::wstring LeftoversText(int result, const Paths& paths) {
+  std::wstring text;
+  auto line = [&](const std::wstring& what) { text += (text.empty() ? L"" : L"\r") + what; };
+  if (result & kLeftSaver) line(paths.WinPath + kSaverFile);
+  if (result & kLeftCompanion) line(paths.WinPath + kCompanionFile);
+  if (result & kLeftEntry) line(std::wstring(L"HKEY_LOCAL_MACHINE\\") + kUninstallKey);
+  if (result & kLeftUserSettings)
+    line(std::wstring(L"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\") + kSettingsApp +
+         L", Control Panel\\Desktop\\SCRNSAVE.EXE");
+  return text;
+}
+
+void RunUninstall(App& app, const std::wstring& arguments) {
+  Platform& platform = app.platform;
+  const bool quiet = IsQuietUninstall(arguments);
+  const Language language = app.TextLanguage();  // before the store goes
+  if (!quiet && !platform.AskYesNo(Text(TextId::UninstallQuestion, language), L"Tarnix"))
+    platform.EndProcess(kUninstallDeclined);
+  int machine = kNothingInstalled;
+  if (HasMachinePart(platform, app.paths)) {
+    const bool elevate = CopiesNeedElevation(platform.OsMajorVersion(), platform.QueryElevation());
+    machine = elevate ? platform.RunElevatedAndWait(kRemoveFilesSwitch).value_or(kUninstallDeclined)
+                      : RemoveMachinePart(platform, app.paths);
+    // A declined prompt changes nothing, the user's part included.
+    if (machine == kUninstallDeclined) platform.EndProcess(kUninstallDeclined);
+    if (machine < 0 || machine > kNothingInstalled) machine = kLeftMachinePart;  // the helper failed its own way
+  }
+  const int user = RemoveUserPart(platform, app.settings);
+  int result = (machine == kNothingInstalled ? 0 : machine) | (user == kNothingInstalled ? 0 : user);
+  if (machine == kNothingInstalled && user == kNothingInstalled) result = kNothingInstalled;
+  if (!quiet) {
+    if (result == 0)
+      platform.ShowMessage(Text(TextId::UninstallDone, language), kMbIconInformation, L"Tarnix");
+    else if (result == kNothingInstalled)
+      platform.ShowMessage(Text(TextId::UninstallNothing, language), kMbIconInformation, L"Tarnix");
+    else
+      platform.ShowMessage(Text(TextId::UninstallLeftovers, language, LeftoversText(result, app.paths)),
+                           kMbIconError, L"Tarnix");
+  }
+  platform.EndProcess(result);
+  std::abort();  // EndProcess does not return
+}
+
+}  // namespace tarnix
