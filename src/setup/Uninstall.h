@@ -22,8 +22,9 @@ inline constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\Curre
 inline constexpr wchar_t kRemoveFilesSwitch[] = L"/remove-files";
 // The copy in the temporary folder that removes the saver once it no longer runs.
 inline constexpr wchar_t kRemoveAfterSwitch[] = L"/remove-after";
-// How long that copy waits for the programs that run the saver to end.
-inline constexpr unsigned kRemoverWaitMs = 60000;
+// How long that copy waits for the programs that run the saver to end: the
+// removal's own last message stays until the user closes it.
+inline constexpr unsigned kRemoverWaitMs = 10 * 60 * 1000;
 
 // Exit codes of the removal: 0 when everything is gone, else one bit for
 // each thing that is left, or what kept it from starting.

@@ -153,13 +153,10 @@ void FormWindow::OnPaint() {
 const Control* FormWindow::SeenFocus() const {
   // The mark follows the platform's keyboard cues, as a button's own does.
   if (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) return nullptr;
-  const HWND focus = GetFocus();
-  for (const auto& [c, h] : children)
-    if (h == focus && c->Design().seenAs) {
-      const Control& seen = form.SeenAs(*c);
-      return &seen != c && seen.Visible() ? &seen : nullptr;
-    }
-  return nullptr;
+  const Control* focused = Focused().first;
+  if (!focused || !focused->Design().seenAs) return nullptr;
+  const Control& seen = form.SeenAs(*focused);
+  return &seen != focused && seen.Visible() ? &seen : nullptr;
 }
 
 RECT FormWindow::FocusMarkRect(const Control& seen) {
