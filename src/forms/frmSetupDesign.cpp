@@ -2,7 +2,8 @@
 // it loads. The option buttons, the four language pictures, the skin's picture
 // box and lblAktion lie outside the skin and are never seen: the option
 // buttons are seen as the language captions beside the pictures, and the
-// picture box, which only carries the skin's outline, takes no focus.
+// picture box, which only carries the skin's outline, takes no focus. The
+// thunder box has no caption of its own: its focus shows on its label.
 #include "forms/Designs.h"
 #include "forms/resource.h"
 
@@ -26,7 +27,7 @@ const ui::ControlDesign kControls[] = {
      .font = kArial12Bold, .foreColor = kAmber, .backColor = kBlack, .visible = false, .tabIndex = 11},
     {.name = L"chkAlpha", .kind = Kind::CheckBox, .left = 2820, .top = 3345, .width = 270, .height = 240,
      .foreColor = ui::Rgb(224, 224, 224), .backColor = kAmber, .value = 0, .toolTip = kThunderWarning,
-     .tabIndex = 9},
+     .tabIndex = 9, .seenAs = L"lblAlpha"},
     {.name = L"picDesign", .kind = Kind::PictureBox, .left = 6930, .top = 3585, .width = 6600, .height = 3735,
      .picture = IDB_SKIN_MASK},
     {.name = L"tmrEnd", .kind = Kind::Timer, .enabled = false, .interval = 1500},

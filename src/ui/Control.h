@@ -47,8 +47,9 @@ struct ControlDesign {
   bool centered = false;
   const wchar_t* toolTip = nullptr;
   int tabIndex = -1;  // -1: takes no focus
-  // A windowed control lying outside the skin that the user sees as the
-  // same-indexed element of this control: there its focus shows.
+  // A windowed control that the user sees as the same-indexed element of
+  // this control (one lying outside the skin, or a box whose caption is a
+  // label): there its focus shows.
   const wchar_t* seenAs = nullptr;
   int interval = 0;   // timers, in ms
 };

@@ -66,12 +66,15 @@ stops=""
 for _ in 1 2 3 4; do
   key Tab; stops="$stops|$(focus_title)"
   [ "$stops" = "|Deutsch" ] && second=$(page_shot keyboard-1-language-deutsch)
+  [ "$stops" = "|Deutsch|<<|" ] && third=$(page_shot keyboard-1-language-thunder)
 done
 check "Tab goes Deutsch, <<, Thunder-Effect and back, never to anything unseen ($stops)" \
   test "$stops" = "|Deutsch|<<||English"
 english=$(changed_in "$first" "$second" 80 30 225 122); deutsch=$(changed_in "$first" "$second" 80 30 225 178)
 check "the focus mark shows around the caption of the choice that has it ($english / $deutsch px)" \
   test "$english" -gt 40 -a "$deutsch" -gt 40
+thunder=$(changed_in "$first" "$third" 90 22 202 218)
+check "... and around the caption of the thunder box ($thunder px)" test "$thunder" -gt 40
 key Down
 driver children "$FORM"
 check "Down chooses Deutsch and enables >>" grep -q 'enabled=1 class=Button title=>>$' <<<"$E2E_OUT"

@@ -74,8 +74,8 @@ void FormWindow::CreateChild(Control& c, int id) {
   int height = r.bottom - r.top;
   switch (d.kind) {
     case Kind::CommandButton: style |= BS_PUSHBUTTON; break;
-    case Kind::CheckBox: style |= BS_3STATE; break;
-    case Kind::OptionButton: style |= BS_RADIOBUTTON | (d.seenAs ? BS_NOTIFY : 0); break;  // focus news for the mark
+    case Kind::CheckBox: style |= BS_3STATE | (d.seenAs ? BS_NOTIFY : 0); break;  // focus news for the mark
+    case Kind::OptionButton: style |= BS_RADIOBUTTON | (d.seenAs ? BS_NOTIFY : 0); break;
     case Kind::ComboBox:
       cls = L"COMBOBOX";
       style |= CBS_DROPDOWNLIST | WS_VSCROLL;

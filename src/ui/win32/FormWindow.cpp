@@ -221,19 +221,23 @@ void FormWindow::OnCommand(WPARAM wp) {
   if (it == byId.end()) return;
   Control& c = *it->second;
   const WORD code = HIWORD(wp);
+  const bool box = c.GetKind() == Kind::CheckBox || c.GetKind() == Kind::OptionButton;
+  if (box && c.Design().seenAs && (code == BN_SETFOCUS || code == BN_KILLFOCUS)) {
+    RECT r = FocusMarkRect(form.SeenAs(c));  // the mark drawn for it comes or goes
+    InvalidateRect(hwnd, &r, FALSE);
+    return;
+  }
   switch (c.GetKind()) {
     case Kind::CommandButton:
       if (code == BN_CLICKED) form.Control_Event(c, Event::Click, {});
       break;
     case Kind::CheckBox:
-      if (code == BN_CLICKED) c.SetValue(c.Value() == 0 ? 1 : 0);  // raises the Click
+      // With the focus news a box's second click of a double-click comes as
+      // its own notification: it toggles again, as without them.
+      if (code == BN_CLICKED || code == BN_DOUBLECLICKED) c.SetValue(c.Value() == 0 ? 1 : 0);  // raises the Click
       break;
     case Kind::OptionButton:
       if (code == BN_CLICKED) c.SetValue(1);  // raises the Click when it was not chosen yet
-      if ((code == BN_SETFOCUS || code == BN_KILLFOCUS) && c.Design().seenAs) {
-        RECT r = FocusMarkRect(form.SeenAs(c));
-        InvalidateRect(hwnd, &r, FALSE);
-      }
       break;
     case Kind::ComboBox:
       if (code == CBN_SELCHANGE) {
