@@ -84,6 +84,18 @@ TEST(UninstallEntry, ARefusedEntryIsTheInstallsFailure) {
   r.platform.canWriteMachine = false;
   r.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
   EXPECT_EQ(r.exitCode, kEntryWriteFailed) << "the wizard then shows the install error, as for a failed copy";
+
+  Program wizard;  // where no elevation is needed the wizard writes it itself
+  wizard.platform.canWriteMachine = false;
+  wizard.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"");
+  ASSERT_FALSE(wizard.exitCode);
+  frmSetup& setup = wizard.app.setup;
+  setup.Control_Event(setup.lblOpt[0], ui::Event::Click, {});
+  setup.cmdOK_Click();
+  EXPECT_TRUE(wizard.Ends([&] { setup.cmdOK_Click(); }));
+  ASSERT_EQ(wizard.platform.messages.size(), 1u);
+  EXPECT_EQ(wizard.platform.messages[0].title, L"Setup-Error");
+  EXPECT_TRUE(wizard.settings.Writes().empty()) << "nothing of the user's after a failed install";
 }
 
 TEST(Uninstall, YesRemovesTheUsersPartAndHandsTheRunningSaverToARemover) {
