@@ -29,11 +29,7 @@ Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,
   return p;
 }
 
-std::wstring CleanWinDir(const std::wstring& winDir) {
-  std::wstring dir = Trim(winDir);
-  if (dir.size() >= 2 && dir.front() == L'"' && dir.back() == L'"') dir = Trim(dir.substr(1, dir.size() - 2));
-  return dir;
-}
+std::wstring CleanWinDir(const std::wstring& winDir) { return Unquoted(winDir); }
 
 void InitPaths(App& app) {
   const std::wstring exe = app.platform.ExePath();

@@ -11,6 +11,12 @@ std::wstring_view TrimView(std::wstring_view text) {
 
 std::wstring Trim(const std::wstring& text) { return std::wstring(TrimView(text)); }
 
+std::wstring Unquoted(const std::wstring& text) {
+  std::wstring t = Trim(text);
+  if (t.size() >= 2 && t.front() == L'"' && t.back() == L'"') t = Trim(t.substr(1, t.size() - 2));
+  return t;
+}
+
 std::wstring FoldCase(const std::wstring& text) {
   std::wstring out = text;
   for (wchar_t& c : out) {

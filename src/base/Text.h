@@ -14,6 +14,8 @@ inline bool IsExponentMark(wchar_t c) { return c == L'E' || c == L'e' || c == L'
 // Without the blanks and tabs at either end.
 std::wstring_view TrimView(std::wstring_view text);
 std::wstring Trim(const std::wstring& text);
+// Trimmed, without one pair of quotes around it, and trimmed inside them too.
+std::wstring Unquoted(const std::wstring& text);
 
 // Upper case for ASCII and Latin-1 letters: names that differ only in letter
 // case are one name.

@@ -1,6 +1,7 @@
 #include "setup/Uninstall.h"
 
 #include <cstdlib>
+#include <sstream>
 
 #include "app/App.h"
 #include "app/StartMode.h"
@@ -19,20 +20,6 @@ std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 std::wstring FileNameOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
-std::wstring Unquoted(const std::wstring& text) {
-  std::wstring t = Trim(text);
-  if (t.size() >= 2 && t.front() == L'"' && t.back() == L'"') t = t.substr(1, t.size() - 2);
-  return t;
-}
-
-// Whether arguments start with a switch, as a whole word; the rest after it.
-std::optional<std::wstring> AfterSwitch(const std::wstring& arguments, const std::wstring& sw) {
-  const std::wstring t = Trim(arguments);
-  if (t.size() < sw.size() || FoldCase(t.substr(0, sw.size())) != FoldCase(sw)) return std::nullopt;
-  if (t.size() > sw.size() && !IsBlank(t[sw.size()])) return std::nullopt;
-  return Trim(t.substr(sw.size()));
 }
 }  // namespace
 
@@ -56,27 +43,24 @@ std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const Versio
 }
 
 bool IsQuietUninstall(const std::wstring& arguments) {
-  std::wstring rest = Trim(arguments);
-  // The words after the switch; "/q" among them asks for silence.
-  for (size_t at = 0; at < rest.size();) {
-    while (at < rest.size() && IsBlank(rest[at])) ++at;
-    size_t end = at;
-    while (end < rest.size() && !IsBlank(rest[end])) ++end;
-    if (at > 0 && FoldCase(rest.substr(at, end - at)) == L"/Q") return true;
-    at = end;
-  }
+  // "/q" among the words after the switch asks for silence.
+  std::wistringstream words(arguments);
+  std::wstring word;
+  words >> word;
+  while (words >> word)
+    if (FoldCase(word) == L"/Q") return true;
   return false;
 }
 
 bool IsRemoveFilesRequest(const std::wstring& arguments) {
-  const auto rest = AfterSwitch(arguments, kRemoveFilesSwitch);
-  return rest && rest->empty();
+  return FoldCase(Trim(arguments)) == FoldCase(kRemoveFilesSwitch);
 }
 
 std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
-  const auto rest = AfterSwitch(arguments, kRemoveAfterSwitch);
-  if (!rest) return std::nullopt;
-  const std::wstring path = Unquoted(*rest);
+  const std::wstring t = Trim(arguments), sw = kRemoveAfterSwitch;
+  const bool word = t.size() > sw.size() && IsBlank(t[sw.size()]);
+  if (!word || FoldCase(t.substr(0, sw.size())) != FoldCase(sw)) return std::nullopt;
+  const std::wstring path = Unquoted(t.substr(sw.size()));
   const bool absolute = (path.size() > 3 && path[1] == L':' && path[2] == L'\\') || path.rfind(L"\\\\", 0) == 0;
   // Only ever the saver: whoever starts this copy cannot make it delete another file.
   if (!absolute || FoldCase(FileNameOf(path)) != FoldCase(kSaverFile) || path.find(L'"') != std::wstring::npos)
@@ -176,8 +160,9 @@ void RunUninstall(App& app, const std::wstring& arguments) {
     if (machine < 0 || machine > kNothingInstalled) machine = kLeftMachinePart;  // the helper failed its own way
   }
   const int user = RemoveUserPart(platform, app.settings);
-  int result = (machine == kNothingInstalled ? 0 : machine) | (user == kNothingInstalled ? 0 : user);
-  if (machine == kNothingInstalled && user == kNothingInstalled) result = kNothingInstalled;
+  auto left = [](int part) { return part == kNothingInstalled ? 0 : part; };
+  const int result = machine == kNothingInstalled && user == kNothingInstalled ? kNothingInstalled
+                                                                               : left(machine) | left(user);
   if (!quiet) {
     if (result == 0)
       platform.ShowMessage(Text(TextId::UninstallDone, language), kMbIconInformation, L"Tarnix");
