@@ -6,24 +6,12 @@
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-title="     Tarnix: Setup"
 export TARNIX_RECORD_LOG
 log="$E2E_WORK/record.log"
 TARNIX_RECORD_LOG=$(winpath "$log")
-dl="$E2E_WORK/Downloads"; win="$E2E_WORK/WINDOWS"
-mkdir -p "$dl" "$win/system32"
-cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$dl/"
-cp "$E2E_TESTBIN/recorder.exe" "$win/system32/rundll32.exe"
+downloads
 ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
-start_setup() {
-  ctl clear
-  xdotool mousemove 900 700
-  run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
-  SETUP_PID=${E2E_OUT#pid=}
-  visible_titled "$title" || return 1
-  FORM=$(field window "$D"); X=$(field x "$D"); Y=$(field y "$D")
-}
-click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
+fresh_setup() { ctl clear; start_setup; }
 focused() { driver focus "$FORM"; printf '%s' "$E2E_OUT"; }
 use_is() { test "$(settings_get Aktionen Use)" = "$1"; }
 focus_title() { local f; f=$(focused); printf '%s' "${f##*title=}"; }
@@ -42,7 +30,7 @@ changed_in() {  # changed_in PNG PNG W H X Y
   compare -metric AE "$E2E_WORK/box-a.png" "$E2E_WORK/box-b.png" null: 2>&1 | cut -d' ' -f1
 }
 # --- A double-click on ">>" on the install page: installed, the list shown, nothing saved ---
-check "the wizard opens" start_setup
+check "the wizard opens" fresh_setup
 click 255 136                                   # English
 click 383 219                                   # >> to the install page
 xdotool mousemove $((X + 383)) $((Y + 219)); sleep 0.1
@@ -59,7 +47,7 @@ check "... and the wizard ends as after Save" ended_within "$SETUP_PID" 6000
 end_process "$SETUP_PID"
 
 # --- The whole English install by keys alone, the focus in sight on every page ---
-start_setup
+fresh_setup
 check "the first focus is on the English choice" test "$(focus_title)" = English
 first=$(page_shot keyboard-1-language)
 stops=""
@@ -108,7 +96,7 @@ check "... and the wizard ends as after a click" ended_within "$SETUP_PID" 6000
 end_process "$SETUP_PID"
 
 # --- The thunder window never takes the keyboard from the wizard ---
-start_setup
+fresh_setup
 before=$(focused)
 click 230 230                                   # "Thunder-Effect"
 check "ticking Thunder-Effect shows the thunder window" visible_titled Form1

@@ -217,6 +217,25 @@ message_box() {
   driver children "$BOX"
   BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
 }
+# The setup as downloaded: the setup and stb.drl in $dl, and a Windows folder
+# $win whose rundll32 is a recorder.
+downloads() {
+  dl="$E2E_WORK/Downloads"; win="$E2E_WORK/WINDOWS"
+  mkdir -p "$dl" "$win/system32"
+  cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$dl/"
+  cp "$E2E_TESTBIN/recorder.exe" "$win/system32/rundll32.exe"
+}
+# Starts $dl's setup with WinDir = WINDIR (default $win) and waits for the
+# wizard: its window in $FORM, its place in $X $Y, the process in $SETUP_PID.
+start_setup() {  # start_setup [WINDIR_UNIX]
+  xdotool mousemove 900 700
+  run_win "$E2E_TESTBIN/launch.exe" "$(winpath "${1:-$win}")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
+  SETUP_PID=${E2E_OUT#pid=}
+  visible_titled "     Tarnix: Setup" || return 1
+  FORM=$(field window "$D"); X=$(field x "$D"); Y=$(field y "$D")
+}
+# Clicks a point of the wizard, in its own pixels.
+click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
 screenshot() {  # screenshot NAME -> prints the path
   local dir="$E2E_BUILD/screenshots"
   mkdir -p "$dir"

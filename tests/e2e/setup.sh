@@ -26,17 +26,6 @@ world() {  # world NAME [nostb]
   run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop ScreenSaveActive
 }
 
-# Starts the setup with WinDir = $1 and waits for the wizard: its window in
-# $FORM, its place in $X $Y, the process in $SETUP_PID.
-start_setup() {
-  xdotool mousemove 900 700
-  run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$1")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
-  SETUP_PID=${E2E_OUT#pid=}
-  visible_titled "$title" || return 1
-  FORM=$(field window "$D"); X=$(field x "$D"); Y=$(field y "$D")
-}
-# Clicks a point of the wizard, in its own pixels.
-click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
 english_label() { click 255 136; }
 german_picture() { click 150 197; }
 forward() { click 383 219; }

@@ -5,19 +5,14 @@
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-title="     Tarnix: Setup"
 export TARNIX_RECORD_LOG
 TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
-dl="$E2E_WORK/Downloads"; win="$E2E_WORK/WINDOWS"
-mkdir -p "$dl" "$win/system32"
-cp "$E2E_DIST/SETUP_Tarnix.exe" "$E2E_DIST/stb.drl" "$dl/"
-cp "$E2E_TESTBIN/recorder.exe" "$win/system32/rundll32.exe"
+downloads
 ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 entry() { ctl uninstall-entry; printf '%s' "$E2E_OUT"; }
 value() { entry | sed -n "s/^$1[=#]//p"; }
 profile() { ctl profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 store() { ctl store; printf '%s' "$E2E_OUT"; }
-click() { xdotool mousemove $((X + $1)) $((Y + $2)); sleep 0.1; xdotool click 1; sleep 0.4; }
 gone() { test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"; }
 # Everything of the program: both files, the entry, the store and the profile's saver.
 all_there() {
@@ -31,11 +26,7 @@ ctl clear; ctl uninstall-entry-delete
 ctl profile-delete Desktop SCRNSAVE.EXE
 
 # --- An English install by clicks registers the entry ---
-xdotool mousemove 900 700
-run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
-SETUP_PID=${E2E_OUT#pid=}
-check "the wizard opens" visible_titled "$title"
-X=$(field x "$D"); Y=$(field y "$D")
+check "the wizard opens" start_setup
 click 255 136                                   # English
 click 383 219                                   # >>
 sleep 0.6; click 383 219                        # >>: the install
