@@ -1,7 +1,7 @@
 #include "setup/Uninstall.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <sstream>
 
 #include "app/App.h"
 #include "app/StartMode.h"
@@ -44,12 +44,10 @@ std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const Versio
 
 bool IsQuietUninstall(const std::wstring& arguments) {
   // "/q" among the words after the switch asks for silence.
-  std::wistringstream words(arguments);
-  std::wstring word;
-  words >> word;
-  while (words >> word)
-    if (FoldCase(word) == L"/Q") return true;
-  return false;
+  std::wstring t = FoldCase(Trim(arguments)) + L" ";
+  std::replace(t.begin(), t.end(), L'\t', L' ');
+  const size_t afterSwitch = t.find(L' ');
+  return t.find(L" /Q ", afterSwitch) != std::wstring::npos;
 }
 
 bool IsRemoveFilesRequest(const std::wstring& arguments) {

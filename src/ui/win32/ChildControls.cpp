@@ -178,12 +178,16 @@ std::vector<HWND> FormWindow::TabOrder() const {
   return order;
 }
 
-void FormWindow::MoveFocusOn() {
+HWND FormWindow::DefaultButton() const {
   const FormDesign* d = form.Design();
   Control* button = d && d->defaultButton ? form.Find(d->defaultButton) : nullptr;
-  const auto it = button && button->Visible() && button->Enabled() ? children.find(button) : children.end();
-  if (it != children.end()) {
-    SetFocus(it->second);
+  const auto it = button && button->Visible() ? children.find(button) : children.end();
+  return it == children.end() ? nullptr : it->second;
+}
+
+void FormWindow::MoveFocusOn() {
+  if (HWND button = DefaultButton(); button && IsWindowEnabled(button)) {
+    SetFocus(button);
     return;
   }
   const std::vector<HWND> order = TabOrder();

@@ -60,6 +60,8 @@ struct FormWindow {
   // After the focused control was hidden or disabled: the default button, or
   // the first in the tab order.
   void MoveFocusOn();
+  // The form's default button when it is shown; none otherwise.
+  HWND DefaultButton() const;
   // The control that shows the focus of one lying outside the skin, when it has it.
   const Control* SeenFocus() const;
   static RECT FocusMarkRect(const Control& seen);

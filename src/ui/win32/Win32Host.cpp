@@ -158,14 +158,8 @@ bool Win32Host::PressOnEnter(FormWindow& w) {
   // an open list it presses the form's default button.
   const auto [c, h] = w.Focused();
   if (c && c->GetKind() == Kind::ComboBox && SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
-  HWND target = c && c->GetKind() == Kind::CommandButton ? h : nullptr;
-  if (!target) {
-    const FormDesign* d = w.form.Design();
-    Control* button = d && d->defaultButton ? w.form.Find(d->defaultButton) : nullptr;
-    const auto it = button && button->Visible() ? w.children.find(button) : w.children.end();
-    if (it == w.children.end()) return false;
-    target = it->second;
-  }
+  const HWND target = c && c->GetKind() == Kind::CommandButton ? h : w.DefaultButton();
+  if (!target) return false;
   if (IsWindowEnabled(target)) SendMessageW(target, BM_CLICK, 0, 0);
   return true;
 }
