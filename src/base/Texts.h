@@ -30,6 +30,7 @@ enum class TextId {
   WrongWindows,
   WrongWindowsTitle,
   NoWindow,
+  FatalError,  // an error no handler caught; its own words follow
   SaveFailed,
   ActionNotStarted,  // %1 the program
   // The warning before an action; %1 is the time left ("15 seconds").

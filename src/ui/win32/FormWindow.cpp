@@ -9,8 +9,17 @@
 
 namespace tarnix::ui {
 
+namespace {
+std::wstring& FatalErrorText() {
+  static std::wstring text;
+  return text;
+}
+}  // namespace
+
+void SetFatalErrorText(std::wstring text) { FatalErrorText() = std::move(text); }
+
 void EndOnFatalError(const char* what) {
-  std::wstring text = L"Tarnix has met an error it cannot recover from and will end.\r\n\r\n";
+  std::wstring text = FatalErrorText() + L"\r\n\r\n";
   for (const char* p = what ? what : "unknown error"; *p; ++p) text += wchar_t(static_cast<unsigned char>(*p));
   MessageBoxW(nullptr, text.c_str(), L"Tarnix", MB_OK | MB_ICONERROR | MB_TASKMODAL);
   ExitProcess(3);

@@ -18,8 +18,10 @@ inline constexpr wchar_t kFormClass[] = L"TarnixForm";
 inline constexpr wchar_t kPictureClass[] = L"TarnixPicture";
 
 // Reports an error no handler caught in one message box and ends the process
-// with a non-zero code.
+// with a non-zero code. The program sets the box's first line, in its user's
+// language, before any window opens.
 [[noreturn]] void EndOnFatalError(const char* what);
+void SetFatalErrorText(std::wstring text);
 
 // A window's whole text, however long.
 std::wstring WindowText(HWND hwnd);
