@@ -154,6 +154,13 @@ run_win "$E2E_TESTBIN/tarnixctl.exe" run-elevated 1500 2
 check "the elevated start waits for the helper and takes its exit code ($E2E_OUT)" grep -q '^exit=2 ' <<<"$E2E_OUT"
 ticks=$(sed -n 's/.*ticks=\([0-9]*\).*/\1/p' <<<"$E2E_OUT")
 check "... while the caller's timer goes on ticking ($ticks ticks in 1.5 s)" test "${ticks:-0}" -ge 10
+# The installed saver asks for rights under its own name for the removal, and a
+# download may carry any name: the start runs the file as a program either way.
+for copy in tarnixctl.scr tarnixctl; do
+  cp "$E2E_TESTBIN/tarnixctl.exe" "$E2E_WORK/$copy"
+  run_win "$E2E_WORK/$copy" run-elevated 100 3
+  check "... also from a program file named $copy ($E2E_OUT)" grep -q '^exit=3 ' <<<"$E2E_OUT"
+done
 
 # --- The elevated helper's part alone: /install-files makes the two copies, nothing else ---
 world helper

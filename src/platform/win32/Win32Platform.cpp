@@ -251,7 +251,12 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   // its error boxes (the security warning for a downloaded file too, since
   // SmartScreen's 2024 update), and the start then fails instead of asking.
   // A declined prompt shows nothing either way.
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
+  // The program's file type, not the file's own: ".scr" has no "runas" verb
+  // (Windows' screen-saver type offers "open" as "%1 /S", which must never
+  // run here), nor has a download saved under another extension; the program
+  // type's "runas" starts any program file as a program.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_CLASSNAME;
+  info.lpClass = L"exefile";
   info.hwnd = GetActiveWindow();  // the prompt belongs to the wizard
   info.lpVerb = L"runas";
   info.lpFile = exe.c_str();
