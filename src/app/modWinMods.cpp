@@ -33,10 +33,12 @@ std::wstring CleanWinDir(const std::wstring& winDir) { return Unquoted(winDir); 
 
 void InitPaths(App& app) {
   const std::wstring exe = app.platform.ExePath();
-  // Only a folder that exists: an unset or damaged WinDir must never make the
-  // drive's root, which any user can fill, the Windows folder.
+  // Only a full path to a folder that exists: an unset, damaged or relative
+  // WinDir ("\\", ".") must never make a drive's root or the current folder,
+  // which any user can fill, the Windows folder.
   std::wstring windows = CleanWinDir(app.platform.Environment(L"WinDir"));
-  if (windows.empty() || !app.platform.FolderExists(windows)) windows = app.platform.SystemWindowsFolder();
+  if (!IsFullPathBelowRoot(windows) || !app.platform.FolderExists(windows))
+    windows = app.platform.SystemWindowsFolder();
   app.paths = ComputePaths(FolderOfPath(exe), ExeNameFromPath(exe), windows);
 }
 

@@ -17,6 +17,11 @@ std::wstring Trim(const std::wstring& text);
 // Trimmed, without one pair of quotes around it, and trimmed inside them too.
 std::wstring Unquoted(const std::wstring& text);
 
+// A path that names one place below a drive's or a share's root whatever the
+// current drive and folder: "C:\Windows", "\\server\share\Windows". Not
+// "\Windows", "Windows", "C:Windows", "C:\" or "\\server\share".
+bool IsFullPathBelowRoot(std::wstring_view path);
+
 // Upper case for ASCII and Latin-1 letters: names that differ only in letter
 // case are one name.
 std::wstring FoldCase(const std::wstring& text);

@@ -59,9 +59,9 @@ std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
   const bool word = t.size() > sw.size() && IsBlank(t[sw.size()]);
   if (!word || FoldCase(t.substr(0, sw.size())) != FoldCase(sw)) return std::nullopt;
   const std::wstring path = Unquoted(t.substr(sw.size()));
-  const bool absolute = (path.size() > 3 && path[1] == L':' && path[2] == L'\\') || path.rfind(L"\\\\", 0) == 0;
   // Only ever the saver: whoever starts this copy cannot make it delete another file.
-  if (!absolute || FoldCase(FileNameOf(path)) != FoldCase(kSaverFile) || path.find(L'"') != std::wstring::npos)
+  if (!IsFullPathBelowRoot(path) || FoldCase(FileNameOf(path)) != FoldCase(kSaverFile) ||
+      path.find(L'"') != std::wstring::npos)
     return std::nullopt;
   return path;
 }

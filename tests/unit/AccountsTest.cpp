@@ -115,7 +115,14 @@ TEST(WindowsFolder, WinDirOnlyWhenItNamesAFolderElseWhatTheSystemReports) {
   };
   for (const Case c : {Case{L"C:\\WINNT", nullptr, L"C:\\WINNT\\"}, Case{L"C:\\WINNT\\", nullptr, L"C:\\WINNT\\"},
                        Case{L" \"C:\\WINNT\" ", nullptr, L"C:\\WINNT\\"}, Case{L"", nullptr, L"D:\\Windows\\"},
-                       Case{L"\"\"", nullptr, L"D:\\Windows\\"}, Case{L"C:\\Gone", L"C:\\Gone", L"D:\\Windows\\"}}) {
+                       Case{L"\"\"", nullptr, L"D:\\Windows\\"}, Case{L"C:\\Gone", L"C:\\Gone", L"D:\\Windows\\"},
+                       // A drive's root or a folder relative to wherever the saver was started:
+                       // folders that exist, but not the Windows folder.
+                       Case{L"\\", nullptr, L"D:\\Windows\\"}, Case{L"C:\\", nullptr, L"D:\\Windows\\"},
+                       Case{L".", nullptr, L"D:\\Windows\\"}, Case{L"Windows", nullptr, L"D:\\Windows\\"},
+                       Case{L"\\Windows", nullptr, L"D:\\Windows\\"}, Case{L"C:Windows", nullptr, L"D:\\Windows\\"},
+                       Case{L"\\\\srv\\share", nullptr, L"D:\\Windows\\"},
+                       Case{L"\\\\srv\\share\\WINNT", nullptr, L"\\\\srv\\share\\WINNT\\"}}) {
     Process p(L"/s");
     p.platform.winDir = c.winDir;
     p.platform.systemWindowsFolder = L"D:\\Windows";
