@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The distributed programs import only system DLLs from a short list, and carry
-# the dynamic-base (ASLR) and NX flags with their relocations kept.
+# the dynamic-base (ASLR), NX and terminal-server-aware flags with their
+# relocations kept.
 #   imports.sh DIST_DIR
 set -u
 dist=${1:?the distribution folder}
@@ -15,7 +16,7 @@ check_file() {  # check_file FILE ALLOWED_DLL...
     if [[ $allowed == *" $dll "* ]]; then echo "ok: $(basename "$file") imports $dll"
     else echo "FAILED: $(basename "$file") imports $dll, which is not on its list"; failures=$((failures + 1)); fi
   done
-  for flag in DYNAMIC_BASE NX_COMPAT; do
+  for flag in DYNAMIC_BASE NX_COMPAT TERMINAL_SERVICE_AWARE; do
     if grep -q "^\s*$flag$" <<<"$dump"; then echo "ok: $(basename "$file") is $flag"
     else echo "FAILED: $(basename "$file") lacks $flag"; failures=$((failures + 1)); fi
   done
