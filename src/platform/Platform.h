@@ -107,6 +107,9 @@ class Platform {
   // Deletes a file as soon as no program runs it any more, trying for up to
   // timeoutMs; true when it is gone.
   virtual bool DeleteFileWhenFree(const std::wstring& path, unsigned timeoutMs) = 0;
+  // Gives a file another name in its folder; a running program's file too,
+  // which cannot be deleted. False when refused or the new name is taken.
+  virtual bool RenameFile(const std::wstring& from, const std::wstring& to) = 0;
   // Has the system delete a file at its next start; false when refused.
   virtual bool DeleteAtRestart(const std::wstring& path) = 0;
   // The user's temporary folder, ending in "\".

@@ -15,11 +15,24 @@ namespace {
 constexpr wchar_t kSaverFile[] = L"Tarnix.scr";
 constexpr wchar_t kCompanionFile[] = L"stb.exe";
 
+// The running saver's file, moved aside until it is free: "Tarnix-removed-N.tmp".
+constexpr wchar_t kAsidePrefix[] = L"Tarnix-removed-";
+constexpr wchar_t kAsideSuffix[] = L".tmp";
+
 std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
 std::wstring FileNameOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool IsAsideName(const std::wstring& name) {
+  const std::wstring n = FoldCase(name), prefix = FoldCase(kAsidePrefix), suffix = FoldCase(kAsideSuffix);
+  if (n.size() <= prefix.size() + suffix.size() || n.rfind(prefix, 0) != 0 ||
+      n.compare(n.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return false;
+  const std::wstring digits = n.substr(prefix.size(), n.size() - prefix.size() - suffix.size());
+  return std::all_of(digits.begin(), digits.end(), IsDigit);
 }
 }  // namespace
 
@@ -59,8 +72,10 @@ std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
   const bool word = t.size() > sw.size() && IsBlank(t[sw.size()]);
   if (!word || FoldCase(t.substr(0, sw.size())) != FoldCase(sw)) return std::nullopt;
   const std::wstring path = Unquoted(t.substr(sw.size()));
-  // Only ever the saver: whoever starts this copy cannot make it delete another file.
-  if (!IsFullPathBelowRoot(path) || FoldCase(FileNameOf(path)) != FoldCase(kSaverFile) ||
+  // Only ever the saver, under its name or moved aside: whoever starts this
+  // copy cannot make it delete another file.
+  const std::wstring name = FileNameOf(path);
+  if (!IsFullPathBelowRoot(path) || (FoldCase(name) != FoldCase(kSaverFile) && !IsAsideName(name)) ||
       path.find(L'"') != std::wstring::npos)
     return std::nullopt;
   return path;
@@ -76,13 +91,18 @@ bool HasMachinePart(Platform& platform, const Paths& paths) {
 }
 
 namespace {
-// A copy of the running program in the temporary folder, started to wait for
-// the saver to be free; false when it could not be made or started.
-bool StartRemover(Platform& platform, const std::wstring& saver) {
+// A copy of the running program in the temporary folder; empty when it could
+// not be made.
+std::wstring CopyForRemover(Platform& platform) {
   const std::wstring temp = platform.TempFolder();
-  if (temp.empty()) return false;
+  if (temp.empty()) return {};
   const std::wstring copy = temp + L"Tarnix-remove-" + std::to_wstring(platform.TickCount()) + L".exe";
-  if (!platform.CopyFileTo(platform.ExePath(), copy)) return false;
+  return platform.CopyFileTo(platform.ExePath(), copy) ? copy : std::wstring();
+}
+
+// That copy, started to wait for the saver to be free; false when it could not start.
+bool StartRemover(Platform& platform, const std::wstring& copy, const std::wstring& saver) {
+  if (copy.empty()) return false;
   const ActionCommand remover{copy, std::wstring(kRemoveAfterSwitch) + L" " + Quoted(saver)};
   if (platform.RunCommand(copy, remover.CommandLine(), kShowHidden)) return true;
   platform.DeleteFileNow(copy);
@@ -97,17 +117,31 @@ int RemoveMachinePart(Platform& platform, const Paths& paths) {
     return kLeftCompanion | (platform.FileExists(saver) ? kLeftSaver : 0) |
            (platform.MachineKeyExists(kUninstallKey) ? kLeftEntry : 0);
   if (platform.DeleteFileNow(saver)) return platform.DeleteMachineKey(kUninstallKey) ? 0 : kLeftEntry;
-  return StartRemover(platform, saver) ? 0 : kLeftSaver | kLeftEntry;
+  // This program runs the saver, so its file cannot go yet; moved aside, the
+  // saver is gone from its name at once and the entry can go before this
+  // process ends, when Windows' installed programs look for it again.
+  // The copy first: once moved, the running program's own file has another name.
+  const std::wstring copy = CopyForRemover(platform);
+  const std::wstring aside =
+      paths.WinPath + kAsidePrefix + std::to_wstring(platform.TickCount()) + kAsideSuffix;
+  if (platform.RenameFile(saver, aside)) {
+    if (!StartRemover(platform, copy, aside)) platform.DeleteAtRestart(aside);
+    return platform.DeleteMachineKey(kUninstallKey) ? 0 : kLeftEntry;
+  }
+  return StartRemover(platform, copy, saver) ? 0 : kLeftSaver | kLeftEntry;
 }
 
 int RunRemover(Platform& platform, const std::wstring& arguments) {
   const std::optional<std::wstring> saver = RemoveAfterTarget(arguments);
   if (!saver) return kLeftSaver;
+  // Moved aside, the saver is no longer installed and its entry already gone:
+  // an entry there now is a new install's.
+  const bool aside = IsAsideName(FileNameOf(*saver));
   int left = 0;
   // A saver still running after the wait (another user's, say) goes at the next restart.
   if (!platform.DeleteFileWhenFree(*saver, kRemoverWaitMs) && !platform.DeleteAtRestart(*saver))
-    left = kLeftSaver | kLeftEntry;
-  else if (!platform.DeleteMachineKey(kUninstallKey))
+    left = aside ? kLeftSaver : kLeftSaver | kLeftEntry;
+  else if (!aside && !platform.DeleteMachineKey(kUninstallKey))
     left = kLeftEntry;
   platform.DeleteAtRestart(platform.ExePath());  // itself; refused without rights, then the temporary folder's
   return left;

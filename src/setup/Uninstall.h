@@ -43,8 +43,9 @@ std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const Versio
 // "/u /q": removal without a question or a message.
 bool IsQuietUninstall(const std::wstring& arguments);
 bool IsRemoveFilesRequest(const std::wstring& arguments);
-// The saver a remover's arguments name: an absolute path to a file called
-// Tarnix.scr, in quotes or not; nothing for anything else.
+// The saver a remover's arguments name: a full path to a file called
+// Tarnix.scr, or to the saver moved aside (Tarnix-removed-N.tmp), in quotes or
+// not; nothing for anything else.
 std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments);
 // Whether the profile's screen saver entry names this saver, by its file name.
 bool ProfileNamesSaver(const std::wstring& entry);
@@ -53,9 +54,10 @@ bool ProfileNamesSaver(const std::wstring& entry);
 bool HasMachinePart(Platform& platform, const Paths& paths);
 // The companion, then the saver, then the entry: while one stays, so do those
 // after it, and a later removal finds them. A saver that a program still runs
-// (this one) is left to a copy of the program in the temporary folder, which
-// removes it and then the entry once it is free. kNothingInstalled when there
-// was nothing.
+// (this one) is moved aside and left to a copy of the program in the
+// temporary folder, which deletes it once it is free; where it cannot be
+// moved, that copy removes it and then the entry. kNothingInstalled when
+// there was nothing.
 int RemoveMachinePart(Platform& platform, const Paths& paths);
 // That copy's run.
 int RunRemover(Platform& platform, const std::wstring& arguments);

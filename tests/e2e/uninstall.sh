@@ -62,9 +62,14 @@ message_box Tarnix
 xdotool key y
 check "Yes ends with a last word" eventually 8000 message_box Tarnix
 check "... that it is done ($BOXTEXT)" test "$BOXTEXT" = "Tarnix has been removed from this computer."
+# Windows' installed programs look for the entry the moment the removal they
+# started ends: it is gone already, and the running saver with it from its name.
+check "while it still runs, the saver is gone from its name" test ! -e "$win/Tarnix.scr"
+check "... and the entry with it" test "$(entry)" = absent
 xdotool key Return
 check "... and exit code 0" test "$(exit_of "$SAVER_PID" 4000)" = exit=0
 check "the saver and the companion are gone once it ended" eventually 8000 gone
+check "... and the saver that was moved aside" eventually 8000 test -z "$(ls "$win" | grep -i '^tarnix-removed-')"
 check "... and the entry, the store and the profile's saver" nothing_left
 check "... and the screen saver is off" test "$(profile ScreenSaveActive)" = 0
 
@@ -79,7 +84,7 @@ quiet_exit=$(exit_of "$SAVER_PID" 8000)
 driver windows-titled Tarnix
 check "/u /q asks nothing and shows nothing" test -z "$E2E_OUT"
 check "... and ends with exit code 0 ($quiet_exit)" test "$quiet_exit" = exit=0
-check "... everything is gone" eventually 8000 nothing_left
+check "... everything is gone when it ends" nothing_left
 
 # --- A second /u /q finds nothing ---
 mkdir -p "$E2E_WORK/again"

@@ -115,12 +115,14 @@ class FakePlatform : public Platform {
   std::set<std::wstring> lockedFiles;
   bool freedWithinWait = true;  // the processes that run a locked file end during DeleteFileWhenFree
   bool canDeleteAtRestart = true;
+  bool canRename = true;
+  std::set<std::wstring> movedAway;  // renamed: nothing is there under the old name
   std::vector<std::wstring> deletedAtRestart;
   std::wstring tempFolder = L"C:\\TEMP\\";
   bool CopyFileTo(const std::wstring& from, const std::wstring& to) override {
     events.push_back(L"CopyFile");
     copies.push_back({from, to});
-    if (copies.size() > copiesAllowed) return false;
+    if (copies.size() > copiesAllowed || movedAway.count(from)) return false;
     files.insert(to);
     if (const auto it = fileHeads.find(from); it != fileHeads.end()) fileHeads[to] = it->second;
     return true;
@@ -140,6 +142,15 @@ class FakePlatform : public Platform {
   bool DeleteFileWhenFree(const std::wstring& path, unsigned) override {
     if (freedWithinWait) lockedFiles.erase(path);
     return DeleteFileNow(path);
+  }
+  bool RenameFile(const std::wstring& from, const std::wstring& to) override {
+    events.push_back(L"RenameFile " + from + L" " + to);
+    if (!canRename || !files.count(from) || files.count(to)) return false;
+    files.erase(from);
+    files.insert(to);
+    movedAway.insert(from);
+    if (lockedFiles.erase(from)) lockedFiles.insert(to);  // the program that runs it still does
+    return true;
   }
   bool DeleteAtRestart(const std::wstring& path) override {
     deletedAtRestart.push_back(path);

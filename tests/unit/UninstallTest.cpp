@@ -98,7 +98,7 @@ TEST(UninstallEntry, ARefusedEntryIsTheInstallsFailure) {
   EXPECT_TRUE(wizard.settings.Writes().empty()) << "nothing of the user's after a failed install";
 }
 
-TEST(Uninstall, YesRemovesTheUsersPartAndHandsTheRunningSaverToARemover) {
+TEST(Uninstall, YesRemovesTheUsersPartAndMovesTheRunningSaverAsideForARemover) {
   Installed m;
   m.Uninstall();
   EXPECT_EQ(m.exitCode, 0);
@@ -111,17 +111,49 @@ TEST(Uninstall, YesRemovesTheUsersPartAndHandsTheRunningSaverToARemover) {
   EXPECT_NE(std::find(m.platform.events.begin(), m.platform.events.end(), L"DeactivateScreenSaver"),
             m.platform.events.end());
   EXPECT_TRUE(m.StoreEmpty());
-  // The saver runs this process: a copy in the temporary folder removes it, then the entry.
+  // This process runs the saver: moved aside, it is gone from its name, and so
+  // is the entry, before the process ends and the installed programs look again.
+  EXPECT_FALSE(m.platform.FileExists(kSaver));
+  EXPECT_FALSE(m.platform.MachineKeyExists(kUninstallKey));
+  const auto moved = std::find_if(m.platform.files.begin(), m.platform.files.end(), [](const std::wstring& f) {
+    return f.rfind(L"C:\\WINDOWS\\", 0) == 0;
+  });
+  ASSERT_NE(moved, m.platform.files.end()) << "moved within its folder";
+  const std::wstring aside = *moved;
+  EXPECT_EQ(aside.rfind(L"C:\\WINDOWS\\Tarnix-removed-", 0), 0u) << std::string(aside.begin(), aside.end());
+  // A copy in the temporary folder deletes it once it is free.
   ASSERT_EQ(m.platform.runs.size(), 1u);
   const auto& run = m.platform.runs[0];
-  EXPECT_EQ(run.program.rfind(L"C:\\TEMP\\Tarnix-remove-", 0), 0u) << run.program;
-  EXPECT_EQ(run.commandLine, L"\"" + run.program + L"\" /remove-after \"C:\\WINDOWS\\Tarnix.scr\"");
-  EXPECT_TRUE(m.platform.FileExists(kSaver) && m.platform.MachineKeyExists(kUninstallKey))
-      << "both wait for the remover: the entry never goes before the saver";
+  EXPECT_EQ(run.program.rfind(L"C:\\TEMP\\Tarnix-remove-", 0), 0u) << std::string(run.program.begin(), run.program.end());
+  const std::wstring arguments = L"/remove-after \"" + aside + L"\"";
+  EXPECT_EQ(run.commandLine, L"\"" + run.program + L"\" " + arguments);
   ASSERT_EQ(m.platform.messages.size(), 1u);
   EXPECT_EQ(m.platform.messages[0].text, L"Tarnix wurde von diesem Computer entfernt.");
 
-  // The remover, once this process has ended.
+  // The remover, once this process has ended, after a new install meanwhile:
+  // the moved file goes, the new install stays.
+  Program remover;
+  remover.platform.files = {aside, kSaver, kCompanion};
+  remover.platform.machineKeys[kUninstallKey] = {{L"DisplayName", L"Tarnix", {}}};
+  remover.Start(run.program, arguments);
+  EXPECT_EQ(remover.exitCode, 0);
+  EXPECT_EQ(remover.platform.files, (std::set<std::wstring>{kSaver, kCompanion}));
+  EXPECT_TRUE(remover.platform.MachineKeyExists(kUninstallKey));
+  EXPECT_EQ(remover.platform.deletedAtRestart, std::vector<std::wstring>{run.program}) << "itself, at the next restart";
+  EXPECT_TRUE(remover.platform.messages.empty());
+}
+
+TEST(Uninstall, ASaverThatCannotBeMovedIsRemovedWithTheEntryOnceFree) {
+  Installed m;
+  m.platform.canRename = false;
+  m.Uninstall();
+  EXPECT_EQ(m.exitCode, 0);
+  EXPECT_TRUE(m.platform.FileExists(kSaver) && m.platform.MachineKeyExists(kUninstallKey))
+      << "both wait for the remover: the entry never goes before the saver";
+  ASSERT_EQ(m.platform.runs.size(), 1u);
+  const auto& run = m.platform.runs[0];
+  EXPECT_EQ(run.commandLine, L"\"" + run.program + L"\" /remove-after \"C:\\WINDOWS\\Tarnix.scr\"");
+
   Program remover;
   remover.platform.files = m.platform.files;
   remover.platform.lockedFiles = m.platform.lockedFiles;
@@ -130,8 +162,6 @@ TEST(Uninstall, YesRemovesTheUsersPartAndHandsTheRunningSaverToARemover) {
   EXPECT_EQ(remover.exitCode, 0);
   EXPECT_FALSE(remover.platform.FileExists(kSaver));
   EXPECT_FALSE(remover.platform.MachineKeyExists(kUninstallKey));
-  EXPECT_EQ(remover.platform.deletedAtRestart, std::vector<std::wstring>{run.program}) << "itself, at the next restart";
-  EXPECT_TRUE(remover.platform.messages.empty());
 }
 
 TEST(Uninstall, ASaverThatNeverFreesGoesAtTheNextRestart) {
@@ -152,9 +182,12 @@ TEST(Uninstall, ASaverThatNeverFreesGoesAtTheNextRestart) {
 TEST(Uninstall, TheRemoverDeletesNothingButASaver) {
   EXPECT_EQ(ChooseMode(L"Tarnix-remove-1", L"/remove-after \"C:\\WINDOWS\\Tarnix.scr\""), StartMode::RemoveAfter);
   EXPECT_EQ(ChooseMode(L"Tarnix-remove-1", L"/REMOVE-AFTER \\\\server\\share\\TARNIX.SCR"), StartMode::RemoveAfter);
+  EXPECT_EQ(ChooseMode(L"Tarnix-remove-1", L"/remove-after C:\\WINDOWS\\Tarnix-removed-42.tmp"), StartMode::RemoveAfter);
   for (const wchar_t* args : {L"/remove-after \"C:\\WINDOWS\\explorer.exe\"", L"/remove-after Tarnix.scr",
                               L"/remove-after", L"/remove-afterC:\\WINDOWS\\Tarnix.scr",
-                              L"/remove-after \"C:\\WINDOWS\\Tarnix.scr\" \"C:\\boot.ini\""})
+                              L"/remove-after \"C:\\WINDOWS\\Tarnix.scr\" \"C:\\boot.ini\"",
+                              L"/remove-after C:\\WINDOWS\\Tarnix-removed-.tmp", L"/remove-after C:\\WINDOWS\\Tarnix-removed-1.exe",
+                              L"/remove-after C:\\WINDOWS\\Tarnix-removed-1x.tmp"})
     EXPECT_EQ(ChooseMode(L"Tarnix-remove-1", args), StartMode::Setup) << args;
   EXPECT_EQ(ChooseMode(L"TARNIX", L"/U /Q"), StartMode::Uninstall);
   EXPECT_EQ(ChooseMode(L"tarnix", L"/uninstall"), StartMode::Uninstall) << "the first two characters, as for /s";

@@ -102,6 +102,10 @@ bool Win32Platform::DeleteFileWhenFree(const std::wstring& path, unsigned timeou
   return true;
 }
 
+bool Win32Platform::RenameFile(const std::wstring& from, const std::wstring& to) {
+  return MoveFileExW(from.c_str(), to.c_str(), 0) != FALSE;  // never over another file
+}
+
 bool Win32Platform::DeleteAtRestart(const std::wstring& path) {
   return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }

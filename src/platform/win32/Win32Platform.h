@@ -24,6 +24,7 @@ class Win32Platform : public Platform {
   std::optional<uint64_t> FileSize(const std::wstring& path) override;
   bool DeleteFileNow(const std::wstring& path) override;
   bool DeleteFileWhenFree(const std::wstring& path, unsigned timeoutMs) override;
+  bool RenameFile(const std::wstring& from, const std::wstring& to) override;
   bool DeleteAtRestart(const std::wstring& path) override;
   std::wstring TempFolder() override;
   bool WriteMachineKey(const std::wstring& subKey, const std::vector<RegistryValue>& values) override;
