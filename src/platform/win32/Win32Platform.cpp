@@ -176,6 +176,8 @@ bool Win32Platform::RunCommand(const std::wstring& program, const std::wstring& 
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
   si.dwFlags = STARTF_USESHOWWINDOW;
+  // A program started hidden shows nothing, so the pointer must not wait for it either.
+  if (showState == SW_HIDE) si.dwFlags |= STARTF_FORCEOFFFEEDBACK;
   si.wShowWindow = static_cast<WORD>(showState);
   PROCESS_INFORMATION pi = {};
   if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), mutableLine.data(), nullptr,
