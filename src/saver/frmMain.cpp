@@ -141,6 +141,9 @@ void frmMain::Act(int code) {
   tmrWarnung.SetEnabled(false);
   DoAction(app_, code);  // ends the program once started
   // Not started: the user must learn on return why the computer is still on.
+  // The countdown is over: the activation that hiding the cover hands on is
+  // no input that cancels, and must not end the program before the message.
+  warning_ = false;
   Hide();
   app_.platform.ShowCursor(true);
   const std::wstring program = CommandForAction(code, app_.paths).program;

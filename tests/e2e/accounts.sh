@@ -56,16 +56,21 @@ check "TARNIX.SCR /s is the saver and ends ($E2E_OUT)" test "$E2E_OUT" = "exit=0
 want="\"$(winpath "$win")\\system32\\shutdown.exe\" -s -t 0	show=2"
 check "... having started the action" eventually 3000 recorded_is "$want"
 
-# --- A missing system program: a message naming it, nothing started ---
+# --- A missing system program: a message naming it, nothing started; at once
+#     and at the end of a warning, whose cover goes before the message ---
 rm "$win/system32/shutdown.exe"
-: > "$log"
-start_saver "$win" /s
-check "a missing shutdown.exe is reported" message_box "Tarnix"
-check "... by its name ($BOXTEXT)" test "$BOXTEXT" = "Tarnix could not start $(winpath "$win")\\system32\\shutdown.exe."
-xdotool key Return
-run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 4000
-check "... the saver ends with an error code ($E2E_OUT)" test "$E2E_OUT" = "ended exit=5"
-check "... and nothing else started" test ! -s "$log"
+for warning in 0 1; do
+  settings_set Einstellungen Warnung $warning
+  : > "$log"
+  start_saver "$win" /s
+  check "a missing shutdown.exe is reported (warning $warning s)" message_box "Tarnix"
+  check "... by its name ($BOXTEXT)" test "$BOXTEXT" = "Tarnix could not start $(winpath "$win")\\system32\\shutdown.exe."
+  xdotool key Return
+  run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 4000
+  check "... the saver ends with an error code ($E2E_OUT)" test "$E2E_OUT" = "ended exit=5"
+  check "... and nothing else started" test ! -s "$log"
+done
+settings_set Einstellungen Warnung 0
 cp "$E2E_TESTBIN/recorder.exe" "$win/system32/shutdown.exe"
 
 # --- WinDir unset, quoted or naming a missing folder: the real Windows folder, never

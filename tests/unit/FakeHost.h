@@ -24,7 +24,11 @@ class FakeHost : public ui::FormHost {
   void Destroy(ui::Form&) override { ++destroyed; }
   bool refuseWindows = false;  // as when the system cannot make one
   bool HasWindow(const ui::Form& form) const override { return !refuseWindows && form.IsVisible(); }
-  void SetVisible(ui::Form&, bool) override {}
+  // As on the desktop, where hiding the active window hands the activation on.
+  bool deactivateOnHide = false;
+  void SetVisible(ui::Form& form, bool visible) override {
+    if (!visible && deactivateOnHide) form.Form_AppDeactivate();
+  }
   // Every character 9 px wide, lines 19 px high, wrapping at word boundaries.
   ui::Size MeasureText(const ui::Font&, const std::wstring& text, int wrap) override {
     const int width = int(text.size()) * 9;

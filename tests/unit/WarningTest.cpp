@@ -221,6 +221,7 @@ TEST(Warning, AnActionThatCannotStartIsReportedOnTopNamingItsProgram) {
     Saver s(L"1", L"1");
     WriteLanguageTables(s.settings, language);
     s.platform.canStart = false;
+    s.host.deactivateOnHide = true;  // the cover going is no input of the user's
     ASSERT_FALSE(s.Start());
     int exitCode = 0;
     try {
