@@ -202,6 +202,7 @@ int frmSetup::CopyFiles() {
 }
 
 void frmSetup::ShowInstallError() {
+  HideThunder();  // raised on every tick, the lightning would draw across the message
   const Language language = ChosenLanguage();
   app_.platform.ShowMessage(Text(TextId::InstallError, language), kMbIconError, Text(TextId::InstallErrorTitle, language));
 }

@@ -57,4 +57,19 @@ driver alpha "$blitz" 5 60
 check "... for good: its flicker stopped" test "$(printf '%s\n' "$E2E_OUT" | sed 1d | sort -u | wc -l)" -eq 1
 end_process "$pid"
 
+# --- A failed install: the lightning goes before the error message ---
+rm "$dl/stb.drl"
+run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 0 "$(winpath "$dl/SETUP_Tarnix.exe")"
+pid=${E2E_OUT#pid=}
+visible_titled "     Tarnix: Setup"; x=$(field x "$D"); y=$(field y "$D")
+thunder_label
+check "with the thunder on" visible_titled Form1
+sleep 0.5; click 255 136; sleep 0.5; click 383 219; sleep 0.5; click 383 219   # English, >>, >>: no stb.drl
+check "a failed install shows its error" message_box "Setup-Error"
+sleep 0.3
+screenshot thunder-install-error >/dev/null
+check "... with the lightning gone, not drawn across it" hidden_titled Form1
+xdotool key Return
+check "... and the setup ends after OK" ended_within "$pid" 4000
+
 e2e_end

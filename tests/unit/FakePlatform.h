@@ -92,9 +92,11 @@ class FakePlatform : public Platform {
     events.push_back(L"OsMajorVersion");
     return osMajor;
   }
+  std::function<void()> whileMessageShows;  // what the user sees meanwhile
   void ShowMessage(const std::wstring& text, unsigned style, const std::wstring& title) override {
     messages.push_back({text, style, title});
     events.push_back(L"Message");
+    if (whileMessageShows) whileMessageShows();
   }
   void Beep() override { ++beeps; events.push_back(L"Beep"); }
   [[noreturn]] void EndProcess(int code) override {

@@ -210,9 +210,12 @@ TEST(InstallStep, AFailedCopyShowsTheMessageLeavesTheStoreAndEnds) {
     Wizard s;
     s.settings.SaveSetting(L"Aktionen", L"6", L"old");
     ASSERT_TRUE(s.Open());
+    s.wiz.lblAlpha_Click();  // thunder on
     s.ToInstallPage(c.language);
     const size_t before = s.settings.Writes().size();
     s.platform.copiesAllowed = size_t(c.failingCopy - 1);
+    bool thunderOverMessage = false;
+    s.platform.whileMessageShows = [&] { thunderOverMessage = s.app.blitz.IsVisible(); };
     const bool ended = s.Ends([&] { s.wiz.cmdOK_Click(); });
     EXPECT_TRUE(ended);
     EXPECT_EQ(s.platform.copies.size(), size_t(c.failingCopy));
@@ -220,6 +223,7 @@ TEST(InstallStep, AFailedCopyShowsTheMessageLeavesTheStoreAndEnds) {
     EXPECT_EQ(s.platform.messages[0].text, c.text);
     EXPECT_EQ(s.platform.messages[0].title, c.title);
     EXPECT_EQ(s.platform.messages[0].style, 16u);
+    EXPECT_FALSE(thunderOverMessage) << "the lightning, raised on every tick, never draws across the message";
     EXPECT_EQ(s.WritesSince(before).size(), 0u) << "the store is as it was";
     EXPECT_EQ(s.settings.GetSetting(L"Aktionen", L"6", L""), L"old");
     EXPECT_TRUE(s.platform.profile.empty());
