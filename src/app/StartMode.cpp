@@ -8,9 +8,13 @@
 
 namespace tarnix {
 
-std::wstring ExeNameFromPath(const std::wstring& path) {
+std::wstring FileNameOfPath(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/:");
-  std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring ExeNameFromPath(const std::wstring& path) {
+  std::wstring name = FileNameOfPath(path);
   const size_t dot = name.rfind(L'.');
   if (dot != std::wstring::npos) name.erase(dot);
   return name;

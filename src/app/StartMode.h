@@ -24,6 +24,8 @@ enum class StartMode {
 // Windows may start it by its short name in capitals.
 inline constexpr const wchar_t* kSaverName = L"Tarnix";
 
+// File name without folder.
+std::wstring FileNameOfPath(const std::wstring& path);
 // File name without folder and without its last extension.
 std::wstring ExeNameFromPath(const std::wstring& path);
 // Folder of a path; a drive root keeps its backslash ("C:\").

@@ -29,14 +29,12 @@ Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,
   return p;
 }
 
-std::wstring CleanWinDir(const std::wstring& winDir) { return Unquoted(winDir); }
-
 void InitPaths(App& app) {
   const std::wstring exe = app.platform.ExePath();
   // Only a full path to a folder that exists: an unset, damaged or relative
   // WinDir ("\\", ".") must never make a drive's root or the current folder,
   // which any user can fill, the Windows folder.
-  std::wstring windows = CleanWinDir(app.platform.Environment(L"WinDir"));
+  std::wstring windows = Unquoted(app.platform.Environment(L"WinDir"));
   if (!IsFullPathBelowRoot(windows) || !app.platform.FolderExists(windows))
     windows = app.platform.SystemWindowsFolder();
   app.paths = ComputePaths(FolderOfPath(exe), ExeNameFromPath(exe), windows);

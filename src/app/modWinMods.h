@@ -17,8 +17,6 @@ struct Paths {
   std::wstring ExeFile;  // program file name with an extension
 };
 
-// The "WinDir" text without the blanks and quotes around it.
-std::wstring CleanWinDir(const std::wstring& winDir);
 
 // exeFolder as the platform reports it, exeName without folder and extension.
 Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,

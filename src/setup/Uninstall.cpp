@@ -21,11 +21,6 @@ constexpr wchar_t kAsideSuffix[] = L".tmp";
 
 std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
-std::wstring FileNameOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
 bool IsAsideName(const std::wstring& name) {
   const std::wstring n = FoldCase(name), prefix = FoldCase(kAsidePrefix), suffix = FoldCase(kAsideSuffix);
   if (n.size() <= prefix.size() + suffix.size() || n.rfind(prefix, 0) != 0 ||
@@ -74,7 +69,7 @@ std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
   const std::wstring path = Unquoted(t.substr(sw.size()));
   // Only ever the saver, under its name or moved aside: whoever starts this
   // copy cannot make it delete another file.
-  const std::wstring name = FileNameOf(path);
+  const std::wstring name = FileNameOfPath(path);
   if (!IsFullPathBelowRoot(path) || (FoldCase(name) != FoldCase(kSaverFile) && !IsAsideName(name)) ||
       path.find(L'"') != std::wstring::npos)
     return std::nullopt;
@@ -82,7 +77,7 @@ std::optional<std::wstring> RemoveAfterTarget(const std::wstring& arguments) {
 }
 
 bool ProfileNamesSaver(const std::wstring& entry) {
-  return FoldCase(FileNameOf(Unquoted(entry))) == FoldCase(kSaverFile);
+  return FoldCase(FileNameOfPath(Unquoted(entry))) == FoldCase(kSaverFile);
 }
 
 bool HasMachinePart(Platform& platform, const Paths& paths) {
@@ -136,7 +131,7 @@ int RunRemover(Platform& platform, const std::wstring& arguments) {
   if (!saver) return kLeftSaver;
   // Moved aside, the saver is no longer installed and its entry already gone:
   // an entry there now is a new install's.
-  const bool aside = IsAsideName(FileNameOf(*saver));
+  const bool aside = IsAsideName(FileNameOfPath(*saver));
   int left = 0;
   // A saver still running after the wait (another user's, say) goes at the next restart.
   if (!platform.DeleteFileWhenFree(*saver, kRemoverWaitMs) && !platform.DeleteAtRestart(*saver))

@@ -165,25 +165,21 @@ TEST(Activation, WindowsIsToldAtOnceAfterTheTwoProfileWrites) {
   EXPECT_TRUE(s.wiz.tmrEnd.Enabled()) << "the completion text and its timer follow";
 }
 
-TEST(Activation, ARefusedCallTakesThePathOfARefusedProfileWrite) {
-  Wizard s;
-  s.platform.canActivate = false;
-  ASSERT_FALSE(s.Start());
-  s.ToActionPage();
-  EXPECT_TRUE(FakeProcess::Ends([&] { s.wiz.cmdOK_Click(); }));
-  ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].text, L"The Screen Saver could not be installed successfully. Setup will end.");
-  ASSERT_EQ(s.platform.runs.size(), 1u) << "the screen-saver page opens for the user to pick it by hand";
-  EXPECT_NE(s.platform.runs[0].commandLine.find(L"desk.cpl,,1"), std::wstring::npos);
-}
-
-TEST(Activation, AFailedProfileWriteNeverAsksWindows) {
-  Wizard s;
-  s.platform.canWriteProfile = false;
-  ASSERT_FALSE(s.Start());
-  s.ToActionPage();
-  EXPECT_TRUE(FakeProcess::Ends([&] { s.wiz.cmdOK_Click(); }));
-  EXPECT_EQ(std::count(s.platform.events.begin(), s.platform.events.end(), L"ActivateScreenSaver"), 0);
+TEST(Activation, ARefusedCallTakesThePathOfARefusedProfileWriteWhichNeverAsksWindows) {
+  for (const bool profileRefused : {false, true}) {
+    Wizard s;
+    s.platform.canActivate = profileRefused;
+    s.platform.canWriteProfile = !profileRefused;
+    ASSERT_FALSE(s.Start());
+    s.ToActionPage();
+    EXPECT_TRUE(FakeProcess::Ends([&] { s.wiz.cmdOK_Click(); }));
+    ASSERT_EQ(s.platform.messages.size(), 1u);
+    EXPECT_EQ(s.platform.messages[0].text, L"The Screen Saver could not be installed successfully. Setup will end.");
+    ASSERT_EQ(s.platform.runs.size(), 1u) << "the screen-saver page opens for the user to pick it by hand";
+    EXPECT_NE(s.platform.runs[0].commandLine.find(L"desk.cpl,,1"), std::wstring::npos);
+    if (profileRefused)
+      EXPECT_EQ(std::count(s.platform.events.begin(), s.platform.events.end(), L"ActivateScreenSaver"), 0);
+  }
 }
 
 // --- A real companion ---
