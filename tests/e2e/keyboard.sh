@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The wizard under a user's hands, under Wine: a double-click on ">>" on the
-# install page, Enter on the action list, the whole install by keys alone with
-# the focus in sight on every page, and the thunder window that leaves the
-# keyboard with the wizard.
+# install page, Enter on the action list, a held Enter, the whole install by
+# keys alone with the focus in sight on every page, and the thunder window that
+# leaves the keyboard with the wizard.
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
@@ -11,7 +11,7 @@ log="$E2E_WORK/record.log"
 TARNIX_RECORD_LOG=$(winpath "$log")
 downloads
 ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
-fresh_setup() { ctl clear; start_setup; }
+fresh_setup() { ctl clear; rm -f "$win/Tarnix.scr" "$win/stb.exe"; start_setup; }
 focused() { driver focus "$FORM"; printf '%s' "$E2E_OUT"; }
 use_is() { test "$(settings_get Aktionen Use)" = "$1"; }
 focus_title() { local f; f=$(focused); printf '%s' "${f##*title=}"; }
@@ -44,6 +44,22 @@ xdotool key Up; sleep 0.3
 xdotool key Return
 check "Enter on the list presses Save" eventually 4000 use_is 5
 check "... and the wizard ends as after Save" ended_within "$SETUP_PID" 6000
+end_process "$SETUP_PID"
+
+# --- A held Enter presses once: the keyboard's repeats turn no further page ---
+fresh_setup
+key space                                       # English
+sleep 0.6
+xdotool keydown Return; sleep 2; xdotool keyup Return
+sleep 0.3
+check "a held Enter turns to the install page only" test "$(focus_title)" = ">>"
+check "... with nothing installed" test ! -e "$win/Tarnix.scr"
+check "... and nothing saved" test "$(settings_get Aktionen Use)" = "<missing>"
+sleep 0.6
+key Return
+check "the next press installs" eventually 4000 test -e "$win/Tarnix.scr"
+check "... and stops on the action page, nothing saved" eventually 2000 use_is "<missing>"
+check "... the wizard still open" still_running "$SETUP_PID"
 end_process "$SETUP_PID"
 
 # --- The whole English install by keys alone, the focus in sight on every page ---

@@ -10,6 +10,11 @@
 
 namespace tarnix::ui {
 
+namespace {
+// WM_KEYDOWN's previous key state: set on the keyboard's repeats of a held key.
+constexpr LPARAM kKeyWasDown = LPARAM(1) << 30;
+}  // namespace
+
 Win32Host::Win32Host(HINSTANCE instance) : instance_(instance), gdi_(instance) {}
 
 void Win32Host::RegisterClasses() {
@@ -141,7 +146,7 @@ bool Win32Host::PreTranslate(MSG& msg) {
   for (const auto& [form, w] : windows_) {
     if (msg.hwnd != w->hwnd && !IsChild(w->hwnd, msg.hwnd)) continue;
     switch (msg.wParam) {
-      case VK_RETURN: return PressOnEnter(*w);
+      case VK_RETURN: return PressOnEnter(*w, (msg.lParam & kKeyWasDown) != 0);
       case VK_UP:
       case VK_LEFT: return ChooseNextOption(*w, -1);
       case VK_DOWN:
@@ -153,11 +158,14 @@ bool Win32Host::PreTranslate(MSG& msg) {
   return false;
 }
 
-bool Win32Host::PressOnEnter(FormWindow& w) {
+bool Win32Host::PressOnEnter(FormWindow& w, bool repeated) {
   // Enter presses the focused push button, as on Windows; anywhere else but in
   // an open list it presses the form's default button.
   const auto [c, h] = w.Focused();
   if (c && c->GetKind() == Kind::ComboBox && SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0)) return false;
+  // One press, one click: a held Enter would otherwise walk through every page
+  // of the wizard, the choice of action included, at the keyboard's repeat rate.
+  if (repeated) return true;
   const HWND target = c && c->GetKind() == Kind::CommandButton ? h : w.DefaultButton();
   if (!target) return false;
   if (IsWindowEnabled(target)) SendMessageW(target, BM_CLICK, 0, 0);

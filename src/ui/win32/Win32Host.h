@@ -61,7 +61,7 @@ class Win32Host : public FormHost {
   // The form's window, made now from the form's state if it has none yet.
   FormWindow* Realize(Form& form);
   void RegisterClasses();
-  bool PressOnEnter(FormWindow& w);
+  bool PressOnEnter(FormWindow& w, bool repeated);
   bool ChooseNextOption(FormWindow& w, int step);
   bool MoveTabFocus(FormWindow& w, bool back);
 
