@@ -177,8 +177,9 @@ TEST(Activation, ARefusedCallTakesThePathOfARefusedProfileWriteWhichNeverAsksWin
     EXPECT_EQ(s.platform.messages[0].text, L"The Screen Saver could not be installed successfully. Setup will end.");
     ASSERT_EQ(s.platform.runs.size(), 1u) << "the screen-saver page opens for the user to pick it by hand";
     EXPECT_NE(s.platform.runs[0].commandLine.find(L"desk.cpl,,1"), std::wstring::npos);
-    if (profileRefused)
+    if (profileRefused) {
       EXPECT_EQ(std::count(s.platform.events.begin(), s.platform.events.end(), L"ActivateScreenSaver"), 0);
+    }
   }
 }
 
