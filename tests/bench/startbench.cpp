@@ -137,6 +137,7 @@ int wmain() {
     rows[1].saver.push_back(rows[0].saver.back());
     rows[1].bare.push_back(UntilEnd(bare, L"beep"));
     store.SaveSetting(L"Aktionen", L"Use", L"0");
+    store.SaveSetting(L"Einstellungen", L"Warnung", L"0");  // the start-up, not the user's last chance
     rows[2].saver.push_back(UntilEnd(saver, L"/s"));
     rows[2].bare.push_back(UntilEnd(bare, L"exit"));
     if (argc == 6) continue;

@@ -102,9 +102,10 @@ e2e_stop() {
   wineserver -k >/dev/null 2>&1
   sleep 0.2
   for pid in $(jobs -p); do kill -9 "$pid" 2>/dev/null; done
-  [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
-  wait 2>/dev/null
-  [ -n "${E2E_WORK:-}" ] && rm -rf "$E2E_WORK"
+  # Safe under set -e (the benchmarks): the display may be gone with the jobs.
+  if [ -n "${E2E_XVFB_PID:-}" ]; then kill "$E2E_XVFB_PID" 2>/dev/null || true; fi
+  wait 2>/dev/null || true
+  if [ -n "${E2E_WORK:-}" ]; then rm -rf "$E2E_WORK"; fi
 }
 
 e2e_begin() {
