@@ -24,7 +24,9 @@ world() {  # world NAME [nostb]
   run_win "$E2E_TESTBIN/tarnixctl.exe" clear
   run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop SCRNSAVE.EXE
   run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop ScreenSaveActive
+  run_win "$E2E_TESTBIN/tarnixctl.exe" saver-active off
 }
+saver_active() { run_win "$E2E_TESTBIN/tarnixctl.exe" saver-active; printf '%s' "$E2E_OUT"; }
 
 english_label() { click 255 136; }
 german_picture() { click 150 197; }
@@ -73,6 +75,7 @@ install() {  # install LANGUAGE CODE PRESELECTED_NAME
   check "$lang: \"Use\" is the chosen code" test "$(setting Aktionen use)" = "$code"
   check "$lang: SCRNSAVE.EXE names the installed saver" test "$(profile SCRNSAVE.EXE)" = "$(winpath "$win/Tarnix.scr")"
   check "$lang: the screen saver is active" test "$(profile ScreenSaveActive)" = 1
+  check "$lang: ... and Windows was told at once" test "$(saver_active)" = active=1
   sleep 0.2
   local log; log=$(tr -d '\r' <"$E2E_WORK/record.log")
   local want; want="\"$(winpath "$win/system32/rundll32.exe")\" shell32.dll,Control_RunDLL desk.cpl,,1	show=2	exe=$(winpath "$win/system32/rundll32.exe")"
@@ -196,7 +199,7 @@ world held
 printf 'old saver' > "$win/Tarnix.scr"
 wine "$E2E_TESTBIN/tarnixctl.exe" hold "$(winpath "$win/Tarnix.scr")" >"$E2E_WORK/hold.txt" 2>/dev/null </dev/null &
 holder=$!
-eventually 4000 grep -q held "$E2E_WORK/hold.txt"
+eventually 4000 grep -qs held "$E2E_WORK/hold.txt"
 start_setup "$win"
 english_label; forward; forward
 check "a saver file in use: the error box appears" message_box "Setup-Error"

@@ -4,6 +4,7 @@
 //   tarnixctl roundtrip english|german   writes the tables, then checks them
 //   tarnixctl tables english|german      checks what the store holds against a table
 //   tarnixctl profile-get SECTION KEY | profile-delete SECTION KEY | profile-set SECTION KEY VALUE   the Windows profile
+//   tarnixctl saver-active [on|off]      Windows' screen-saver switch, as SystemParametersInfo reports it
 //   tarnixctl set-typed SECTION KEY dword|binary|multi VALUE | unset SECTION KEY
 //   tarnixctl set-repeated SECTION KEY CHAR COUNT TAIL   COUNT times CHAR, then TAIL
 //   tarnixctl hostile-texts              fills every shown text with huge or control-character values
@@ -233,6 +234,14 @@ int wmain() {
     wchar_t value[1024] = L"";
     GetProfileStringW(argv[2], argv[3], L"<missing>", value, 1024);
     PrintUtf8(value);
+    return 0;
+  }
+  if (cmd == L"saver-active" && argc <= 3) {  // [on|off]: Windows' own switch, set first; prints "active=N"
+    if (argc == 3)
+      SystemParametersInfoW(SPI_SETSCREENSAVEACTIVE, std::wstring(argv[2]) == L"on", nullptr, SPIF_SENDCHANGE);
+    BOOL active = FALSE;
+    if (!SystemParametersInfoW(SPI_GETSCREENSAVEACTIVE, 0, &active, 0)) return 1;
+    std::printf("active=%d\n", active ? 1 : 0);
     return 0;
   }
   if (cmd == L"profile-delete" && argc == 4) return WriteProfileStringW(argv[2], argv[3], nullptr) ? 0 : 1;
