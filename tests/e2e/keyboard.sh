@@ -40,7 +40,10 @@ check "the double-click installed" test -e "$win/Tarnix.scr"
 check "... and left the wizard on the action page" still_running "$SETUP_PID"
 check "... with nothing saved" test "$(settings_get Aktionen Use)" = "<missing>"
 check "... the action list has the focus ($(focused))" grep -q 'class=ComboBox' <<<"$(focused)"
-xdotool key Up; sleep 0.3
+xdotool key alt+Down; sleep 0.4                 # the list open,
+xdotool key Up; sleep 0.3                       # Switch User chosen in it,
+xdotool key Return; sleep 0.5                   # and closed
+check "the arrows keep the list open, and Enter in it saves nothing" use_is "<missing>"
 xdotool key Return
 check "Enter on the list presses Save" eventually 4000 use_is 5
 check "... and the wizard ends as after Save" ended_within "$SETUP_PID" 6000

@@ -102,7 +102,16 @@ void FormWindow::SyncChild(Control& c) {
   HWND h = it->second;
   const RECT r = PixelRect(c);
   const int extra = c.GetKind() == Kind::ComboBox ? kComboListHeight : 0;
-  SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Only a change: moving an open list's combo box, even onto its own place,
+  // closes the list under the user's arrow keys. A combo box reports its
+  // closed height, whatever its list's.
+  RECT now;
+  GetWindowRect(h, &now);
+  MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&now), 2);
+  const bool moved = now.left != r.left || now.top != r.top || now.right - now.left != r.right - r.left ||
+                     (extra == 0 && now.bottom - now.top != r.bottom - r.top);
+  if (moved)
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top + extra, SWP_NOZORDER | SWP_NOACTIVATE);
   switch (c.GetKind()) {
     case Kind::CheckBox:
     case Kind::OptionButton:
@@ -119,7 +128,8 @@ void FormWindow::SyncChild(Control& c) {
           SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.List(i).c_str()));
         listsShown[&c] = c.ListRevision();
       }
-      SendMessageW(h, CB_SETCURSEL, WPARAM(c.ListIndex()), 0);
+      if (SendMessageW(h, CB_GETCURSEL, 0, 0) != LRESULT(c.ListIndex()))
+        SendMessageW(h, CB_SETCURSEL, WPARAM(c.ListIndex()), 0);
       break;
     case Kind::PictureBox: InvalidateRect(h, nullptr, FALSE); break;
     default: break;
