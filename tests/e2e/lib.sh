@@ -133,11 +133,18 @@ e2e_end() {
 
 # Runs a Windows program and leaves what it printed in $E2E_OUT.
 E2E_OUT=""
+# A program that printed nothing and failed while Wine complained leaves
+# Wine's last words in the log, so that a failure says where it came from.
 run_win() {
-  local out="$E2E_WORK/out.txt"
-  wine "$@" >"$out" 2>/dev/null </dev/null
+  local out="$E2E_WORK/out.txt" err="$E2E_WORK/err.txt"
+  wine "$@" >"$out" 2>"$err" </dev/null
   local rc=$?
   E2E_OUT=$(tr -d '\r' <"$out")
+  local said
+  said=$(grep -v ':fixme:' "$err" | tail -n 3 | tr '\n' '|')
+  if [ "$rc" -ne 0 ] && [ -z "$E2E_OUT" ] && [ -n "$said" ]; then
+    e2e_log "  note: ${1##*/} ended with $rc, printing nothing; Wine said: $said"
+  fi
   return $rc
 }
 
