@@ -128,8 +128,7 @@ void FormWindow::SyncChild(Control& c) {
           SendMessageW(h, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(c.List(i).c_str()));
         listsShown[&c] = c.ListRevision();
       }
-      if (SendMessageW(h, CB_GETCURSEL, 0, 0) != LRESULT(c.ListIndex()))
-        SendMessageW(h, CB_SETCURSEL, WPARAM(c.ListIndex()), 0);
+      SendMessageW(h, CB_SETCURSEL, WPARAM(c.ListIndex()), 0);
       break;
     case Kind::PictureBox: InvalidateRect(h, nullptr, FALSE); break;
     default: break;
