@@ -206,12 +206,12 @@ pixel() {  # pixel PNG X Y
 # Waits up to 8 s for a shown top-level window with this title; its windriver
 # description in $D. False when none appears.
 D=""
-visible_titled() {  # visible_titled TITLE
+visible_titled() {  # visible_titled TITLE [PATTERN]: PATTERN narrows the windows, a class say
   local i
   D=""
   for i in $(seq 80); do
     driver windows-titled "$1"
-    D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | head -n1)
+    D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | grep -e "${2:-}" | head -n1)
     [ -n "$D" ] && return 0
     sleep 0.1
   done
@@ -220,19 +220,10 @@ visible_titled() {  # visible_titled TITLE
 # Waits for a message box with this title; its window in $BOX, its text in $BOXTEXT.
 BOX="" BOXTEXT=""
 message_box() {  # message_box TITLE: a shown message box (a dialog, not a window of the program's own) with that title
-  local i
-  for i in $(seq 80); do
-    driver windows-titled "$1"
-    D=$(printf '%s\n' "$E2E_OUT" | grep 'visible=1' | grep 'class=#32770 ' | head -n1)
-    if [ -n "$D" ]; then
-      BOX=$(field window "$D")
-      driver children "$BOX"
-      BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
+  visible_titled "$1" 'class=#32770 ' || return 1
+  BOX=$(field window "$D")
+  driver children "$BOX"
+  BOXTEXT=$(printf '%s\n' "$E2E_OUT" | grep 'class=Static' | sed 's/.* title=//' | grep -v '^$' | head -n1)
 }
 # The setup as downloaded: the setup and stb.drl in $dl, and a Windows folder
 # $win whose rundll32 is a recorder.
