@@ -56,8 +56,28 @@ bool IsCompleteProgram(const std::string& f) {
   return true;
 }
 
+namespace {
+// A saver that runs (the Display control panel's preview, an open options
+// dialog) cannot be overwritten, but it can be moved aside: the new copy takes
+// its name and the old file goes at the next restart. Where the copy still
+// fails, the old saver gets its name back and stays installed as it was.
+bool CopySaver(Platform& platform, const Paths& p) {
+  const std::wstring saver = p.WinPath + L"Tarnix.scr";
+  if (platform.CopyFileTo(platform.ExePath(), saver)) return true;
+  const std::wstring aside = SaverAsidePath(p, platform.TickCount());
+  if (!platform.FileExists(saver) || !platform.RenameFile(saver, aside)) return false;
+  if (!platform.CopyFileTo(platform.ExePath(), saver)) {
+    platform.DeleteFileNow(saver);  // what a failed copy may have left under the name
+    platform.RenameFile(aside, saver);
+    return false;
+  }
+  if (!platform.DeleteFileNow(aside)) platform.DeleteAtRestart(aside);
+  return true;
+}
+}  // namespace
+
 int CopyInstallFiles(Platform& platform, const Paths& p) {
-  if (!platform.CopyFileTo(platform.ExePath(), p.WinPath + L"Tarnix.scr")) return kSaverCopyFailed;
+  if (!CopySaver(platform, p)) return kSaverCopyFailed;
   const std::wstring companion = p.AppPath + L"stb.drl";
   // A damaged download must not be installed as the program the stand-by and
   // hibernate actions start.

@@ -50,6 +50,10 @@ std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const Versio
   };
 }
 
+std::wstring SaverAsidePath(const Paths& paths, unsigned stamp) {
+  return paths.WinPath + kAsidePrefix + std::to_wstring(stamp) + kAsideSuffix;
+}
+
 bool IsQuietUninstall(const std::wstring& arguments) {
   // "/q" among the words after the switch asks for silence.
   std::wstring t = FoldCase(Trim(arguments)) + L" ";
@@ -117,8 +121,7 @@ int RemoveMachinePart(Platform& platform, const Paths& paths) {
   // process ends, when Windows' installed programs look for it again.
   // The copy first: once moved, the running program's own file has another name.
   const std::wstring copy = CopyForRemover(platform);
-  const std::wstring aside =
-      paths.WinPath + kAsidePrefix + std::to_wstring(platform.TickCount()) + kAsideSuffix;
+  const std::wstring aside = SaverAsidePath(paths, platform.TickCount());
   if (platform.RenameFile(saver, aside)) {
     if (!StartRemover(platform, copy, aside)) platform.DeleteAtRestart(aside);
     return platform.DeleteMachineKey(kUninstallKey) ? 0 : kLeftEntry;

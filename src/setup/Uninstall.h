@@ -40,6 +40,10 @@ inline constexpr int kLeftMachinePart = kLeftCompanion | kLeftSaver | kLeftEntry
 std::vector<RegistryValue> UninstallEntryValues(const Paths& paths, const VersionInfo& version,
                                                 uint64_t installedBytes);
 
+// Where a saver that still runs is moved, in the Windows folder, until it is
+// deleted: "Tarnix-removed-N.tmp".
+std::wstring SaverAsidePath(const Paths& paths, unsigned stamp);
+
 // "/u /q": removal without a question or a message.
 bool IsQuietUninstall(const std::wstring& arguments);
 bool IsRemoveFilesRequest(const std::wstring& arguments);

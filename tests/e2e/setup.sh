@@ -209,6 +209,28 @@ check "... the file in use is left as it was" test "$(cat "$win/Tarnix.scr")" = 
 check "... the store and the profile untouched" test "$(setting Aktionen 0)/$(profile SCRNSAVE.EXE)" = "<missing>/<missing>"
 kill "$holder" 2>/dev/null
 
+# --- Installing again while the installed saver runs (its options dialog
+#     open, as the Display control panel's preview would hold it) ---
+world running
+cp "$E2E_DIST/SETUP_Tarnix.exe" "$win/Tarnix.scr"
+printf 'old' >> "$win/Tarnix.scr"
+start_saver "$win" /c
+old_saver=$SAVER_PID
+check "the old saver's options dialog is open" saver_window
+start_setup "$win"
+english_label; forward; forward
+on_action_page() { buttons | grep -q 'title=Save$'; }
+check "a running saver: the wizard goes on to the action page" eventually 4000 on_action_page
+check "... the install replaced the saver" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
+driver windows-titled "Setup-Error"
+check "... no error box" test -z "$E2E_OUT"
+aside=$(ls "$win" | grep -i '^Tarnix-removed-[0-9]*\.tmp$')
+check "... the old file waits beside it for the next restart ($aside)" test -n "$aside"
+check "... the running options dialog is undisturbed" still_running "$old_saver"
+end_process "$old_saver"
+driver close "$FORM"
+ended_within "$SETUP_PID" 4000
+
 # --- No rundll32 in system32: the planted one beside the setup still never runs;
 #     the wizard stays on its completion text until it is closed ---
 world norundll

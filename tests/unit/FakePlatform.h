@@ -124,7 +124,8 @@ class FakePlatform : public Platform {
   bool CopyFileTo(const std::wstring& from, const std::wstring& to) override {
     events.push_back(L"CopyFile");
     copies.push_back({from, to});
-    if (copies.size() > copiesAllowed || movedAway.count(from)) return false;
+    // A file that a program runs cannot be overwritten.
+    if (copies.size() > copiesAllowed || movedAway.count(from) || lockedFiles.count(to)) return false;
     files.insert(to);
     if (const auto it = fileHeads.find(from); it != fileHeads.end()) fileHeads[to] = it->second;
     return true;

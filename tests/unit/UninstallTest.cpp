@@ -98,6 +98,45 @@ TEST(UninstallEntry, ARefusedEntryIsTheInstallsFailure) {
   EXPECT_TRUE(wizard.settings.Writes().empty()) << "nothing of the user's after a failed install";
 }
 
+// Installing again while the saver runs (the Display control panel's preview,
+// an open options dialog): the running file cannot be overwritten.
+TEST(InstallOverARunningSaver, TheRunningSaverIsMovedAsideAndGoesAtTheNextRestart) {
+  Program r;
+  r.platform.files = {kSaver};
+  r.platform.lockedFiles = {kSaver};
+  r.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
+  EXPECT_EQ(r.exitCode, kFilesCopied);
+  EXPECT_TRUE(r.platform.FileExists(kSaver)) << "the new copy under the saver's name";
+  EXPECT_EQ(r.platform.lockedFiles.count(kSaver), 0u) << "the running program keeps the old file";
+  ASSERT_EQ(r.platform.deletedAtRestart.size(), 1u);
+  const std::wstring aside = r.platform.deletedAtRestart[0];
+  EXPECT_EQ(r.platform.lockedFiles.count(aside), 1u) << "what goes at the restart is the old, running file";
+  EXPECT_EQ(aside.rfind(L"C:\\WINDOWS\\Tarnix-removed-", 0), 0u) << "beside it, under a name no start takes";
+  EXPECT_EQ(r.platform.machineKeys.count(kUninstallKey), 1u);
+}
+
+TEST(InstallOverARunningSaver, WhereItCannotBeReplacedTheOldSaverStaysWhole) {
+  Program held;  // open without sharing: it cannot even be moved
+  held.platform.files = {kSaver};
+  held.platform.lockedFiles = {kSaver};
+  held.platform.canRename = false;
+  held.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
+  EXPECT_EQ(held.exitCode, kSaverCopyFailed);
+  EXPECT_EQ(held.platform.files, std::set<std::wstring>{kSaver});
+  EXPECT_TRUE(held.platform.machineKeys.empty());
+
+  Program full;  // moved aside, but the new copy fails too (a full disk, say)
+  full.platform.files = {kSaver};
+  full.platform.lockedFiles = {kSaver};
+  full.platform.copiesAllowed = 1;
+  full.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
+  EXPECT_EQ(full.exitCode, kSaverCopyFailed);
+  EXPECT_EQ(full.platform.files, std::set<std::wstring>{kSaver}) << "the old saver has its name back, nothing aside";
+  EXPECT_EQ(full.platform.lockedFiles.count(kSaver), 1u);
+  EXPECT_TRUE(full.platform.deletedAtRestart.empty());
+  EXPECT_TRUE(full.platform.machineKeys.empty());
+}
+
 TEST(Uninstall, YesRemovesTheUsersPartAndMovesTheRunningSaverAsideForARemover) {
   Installed m;
   m.Uninstall();
