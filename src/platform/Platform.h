@@ -86,8 +86,12 @@ class Platform {
   virtual unsigned DoubleClickTime() = 0;
   virtual ScreenSize ScreenPixels() = 0;
   virtual ScreenArea VirtualScreenPixels() = 0;
-  // Copies a file, replacing the target; false when refused.
+  // Copies a file, replacing the target; false when refused. The copy keeps
+  // the file's mark of a download from the Internet, where it has one.
   virtual bool CopyFileTo(const std::wstring& from, const std::wstring& to) = 0;
+  // Takes that mark off a file: Windows then starts it without the warning for
+  // downloaded programs. Nothing happens where there is none.
+  virtual void ForgetDownloadMark(const std::wstring& path) = 0;
   // Up to count bytes from the start of a file; empty when it cannot be read.
   virtual std::string ReadFileHead(const std::wstring& path, size_t count) = 0;
   // An entry of the Windows profile (win.ini, or where the system keeps it); false when refused.

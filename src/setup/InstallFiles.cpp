@@ -57,16 +57,26 @@ bool IsCompleteProgram(const std::string& f) {
 }
 
 namespace {
+// A copy keeps the download's mark of the Internet, and Windows would then
+// warn about an unknown program whenever the shell starts it: from "Installed
+// apps" to remove it, or for the removal's administrator prompt. The user has
+// chosen to run this program already; installed, it is a local program.
+bool CopyInstalled(Platform& platform, const std::wstring& from, const std::wstring& to) {
+  if (!platform.CopyFileTo(from, to)) return false;
+  platform.ForgetDownloadMark(to);
+  return true;
+}
+
 // A saver that runs (the Display control panel's preview, an open options
 // dialog) cannot be overwritten, but it can be moved aside: the new copy takes
 // its name and the old file goes at the next restart. Where the copy still
 // fails, the old saver gets its name back and stays installed as it was.
 bool CopySaver(Platform& platform, const Paths& p) {
   const std::wstring saver = p.WinPath + L"Tarnix.scr";
-  if (platform.CopyFileTo(platform.ExePath(), saver)) return true;
+  if (CopyInstalled(platform, platform.ExePath(), saver)) return true;
   const std::wstring aside = SaverAsidePath(p, platform.TickCount());
   if (!platform.FileExists(saver) || !platform.RenameFile(saver, aside)) return false;
-  if (!platform.CopyFileTo(platform.ExePath(), saver)) {
+  if (!CopyInstalled(platform, platform.ExePath(), saver)) {
     platform.DeleteFileNow(saver);  // what a failed copy may have left under the name
     platform.RenameFile(aside, saver);
     return false;
@@ -83,7 +93,7 @@ int CopyInstallFiles(Platform& platform, const Paths& p) {
   // hibernate actions start.
   const std::string file = platform.ReadFileHead(companion, kMaxCompanionBytes + 1);
   if (file.size() > kMaxCompanionBytes || !IsCompleteProgram(file)) return kCompanionCopyFailed;
-  if (!platform.CopyFileTo(companion, p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
+  if (!CopyInstalled(platform, companion, p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
   const uint64_t bytes = platform.FileSize(p.WinPath + L"Tarnix.scr").value_or(0) +
                          platform.FileSize(p.WinPath + L"stb.exe").value_or(0);
   if (!platform.WriteMachineKey(kUninstallKey, UninstallEntryValues(p, platform.ReadVersionInfo(), bytes)))

@@ -128,8 +128,12 @@ class FakePlatform : public Platform {
     if (copies.size() > copiesAllowed || movedAway.count(from) || lockedFiles.count(to)) return false;
     files.insert(to);
     if (const auto it = fileHeads.find(from); it != fileHeads.end()) fileHeads[to] = it->second;
+    if (downloadMarks.count(from)) downloadMarks.insert(to);
     return true;
   }
+  // Files that carry the mark of a download from the Internet.
+  std::set<std::wstring> downloadMarks;
+  void ForgetDownloadMark(const std::wstring& path) override { downloadMarks.erase(path); }
   bool FileExists(const std::wstring& path) override { return files.count(path) > 0; }
   std::optional<uint64_t> FileSize(const std::wstring& path) override {
     if (!files.count(path)) return std::nullopt;

@@ -79,6 +79,18 @@ TEST(UninstallEntry, TheInstallRegistersTheCopiesWithEveryValue) {
   EXPECT_TRUE(r.settings.Writes().empty()) << "the helper writes nothing of the user's";
 }
 
+TEST(InstallFiles, TheCopiesLoseTheDownloadsMarkAndTheDownloadKeepsIt) {
+  Program r;
+  const std::set<std::wstring> downloaded = {L"D:\\Downloads\\SETUP_Tarnix.exe", L"D:\\Downloads\\stb.drl"};
+  r.platform.downloadMarks = downloaded;
+  r.platform.files = {kSaver};
+  r.platform.lockedFiles = {kSaver};  // replaced while it runs: the second copy is the one installed
+  r.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
+  EXPECT_EQ(r.exitCode, kFilesCopied);
+  EXPECT_EQ(r.platform.downloadMarks, downloaded)
+      << "the installed saver and companion start from \"Installed apps\" without the download warning";
+}
+
 TEST(UninstallEntry, ARefusedEntryIsTheInstallsFailure) {
   Program r;
   r.platform.canWriteMachine = false;

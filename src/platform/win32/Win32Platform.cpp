@@ -110,6 +110,12 @@ bool Win32Platform::DeleteAtRestart(const std::wstring& path) {
   return MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
+void Win32Platform::ForgetDownloadMark(const std::wstring& path) {
+  // The mark is the file's NTFS stream "Zone.Identifier"; on a disk without
+  // streams, or without the mark, the call fails and changes nothing.
+  DeleteFileW((path + L":Zone.Identifier").c_str());
+}
+
 std::wstring Win32Platform::TempFolder() {
   wchar_t buffer[MAX_PATH + 2] = {};
   const DWORD n = GetTempPathW(MAX_PATH + 2, buffer);

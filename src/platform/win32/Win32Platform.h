@@ -26,6 +26,7 @@ class Win32Platform : public Platform {
   bool DeleteFileWhenFree(const std::wstring& path, unsigned timeoutMs) override;
   bool RenameFile(const std::wstring& from, const std::wstring& to) override;
   bool DeleteAtRestart(const std::wstring& path) override;
+  void ForgetDownloadMark(const std::wstring& path) override;
   std::wstring TempFolder() override;
   bool WriteMachineKey(const std::wstring& subKey, const std::vector<RegistryValue>& values) override;
   bool MachineKeyExists(const std::wstring& subKey) override;
