@@ -267,7 +267,10 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   // (Windows' screen-saver type offers "open" as "%1 /S", which must never
   // run here), nor has a download saved under another extension; the program
   // type's "runas" starts any program file as a program.
-  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_CLASSNAME;
+  // No zone check either: this is the file that already runs, whose download
+  // warning the user has answered; asking again before the administrator
+  // prompt would only put a second question in the way.
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_CLASSNAME | SEE_MASK_NOZONECHECKS;
   info.lpClass = L"exefile";
   info.hwnd = GetActiveWindow();  // the prompt belongs to the wizard
   info.lpVerb = L"runas";
