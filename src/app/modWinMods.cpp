@@ -69,13 +69,17 @@ bool DoStandBy(App& app) { return DoAction(app, 3); }
 bool DoLogOff(App& app) { return DoAction(app, 4); }
 bool DoLockWorkstation(App& app) { return DoAction(app, 5); }
 
-ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab) {
-  return {paths.WinPath + L"system32\\rundll32.exe", L"shell32.dll,Control_RunDLL desk.cpl,," + std::to_wstring(tab)};
+ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab, long osMajor) {
+  // From Vista on the Display control panel has no tabs, and a number opens
+  // the display settings; the screen saver's page has a name instead.
+  const std::wstring page =
+      osMajor >= 6 && tab == kScreenSaverTab ? L"screensaver,@screensaver" : L"," + std::to_wstring(tab);
+  return {paths.WinPath + L"system32\\rundll32.exe", L"shell32.dll,Control_RunDLL desk.cpl," + page};
 }
 
 bool OpenDisplayProperties(App& app, int& tab) {
   if (tab < 0 || tab > 3) tab = 3;
-  const ActionCommand cmd = DisplayPropertiesCommand(app.paths, tab);
+  const ActionCommand cmd = DisplayPropertiesCommand(app.paths, tab, app.platform.OsMajorVersion());
   return app.platform.RunCommand(cmd.program, cmd.CommandLine(), kShowMinimized);
 }
 

@@ -44,13 +44,16 @@ bool DoStandBy(App& app);
 bool DoLogOff(App& app);
 bool DoLockWorkstation(App& app);
 
+// The Display control panel's screen-saver tab.
+inline constexpr int kScreenSaverTab = 1;
+
 // Opens the Display control panel on a tab (1: the screen saver's), minimised,
 // without waiting. A tab below 0 or above 3 becomes 3, in the caller's variable
 // too. False when the control panel could not be started.
 bool OpenDisplayProperties(App& app, int& tab);
-// The program and arguments that do it: the system's own rundll32, never one
-// found first in the setup's folder.
-ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab);
+// The program and arguments that do it on a Windows of that major version:
+// the system's own rundll32, never one found first in the setup's folder.
+ActionCommand DisplayPropertiesCommand(const Paths& paths, int tab, long osMajor);
 
 // Centres the window on the screen, gives it the picture box's size and cuts
 // it to the picture's shape (RegionFromPicture).

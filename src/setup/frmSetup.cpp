@@ -13,8 +13,6 @@ namespace tarnix {
 
 namespace {
 
-constexpr int kScreenSaverTab = 1;
-
 // The wizard's events and their handlers.
 const ui::Route<frmSetup> kRoutes[] = {
     TARNIX_ROUTE(frmSetup, cmdOK, Click),         TARNIX_ROUTE(frmSetup, cmdRück, Click),

@@ -320,18 +320,25 @@ TEST(ActionStep, ARefusedProfileWriteIsReportedAndTheScreenSaverPageStillOpens) 
 }
 
 TEST(EndTimer, FiresOnceOpensTheScreenSaverPageAndEnds) {
-  Wizard s;
-  s.platform.winDir = L"C:\\Win Dir";
-  ASSERT_TRUE(s.Open());
-  s.ToActionPage(kEnglish);
-  s.wiz.cmdOK_Click();
-  EXPECT_TRUE(s.Ends([&] { s.wiz.Control_Event(s.wiz.tmrEnd, ui::Event::Timer, {}); }));
-  ASSERT_EQ(s.platform.runs.size(), 1u);
-  EXPECT_EQ(s.platform.runs[0].program, L"C:\\Win Dir\\system32\\rundll32.exe");
-  EXPECT_EQ(s.platform.runs[0].commandLine,
-            L"\"C:\\Win Dir\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL desk.cpl,,1");
-  EXPECT_EQ(s.platform.runs[0].show, 2);
-  EXPECT_EQ(s.platform.events.back(), L"EndProcess");
+  // XP's Display control panel opens on its tab 1; from Vista on a number
+  // opens the display settings, and the screen saver's page goes by its name.
+  for (const auto& [osMajor, page] : {std::pair{5L, L"desk.cpl,,1"}, std::pair{6L, L"desk.cpl,screensaver,@screensaver"},
+                                      std::pair{10L, L"desk.cpl,screensaver,@screensaver"}}) {
+    Wizard s;
+    s.platform.winDir = L"C:\\Win Dir";
+    s.platform.osMajor = osMajor;
+    ASSERT_TRUE(s.Open());
+    s.ToActionPage(kEnglish);
+    s.wiz.cmdOK_Click();
+    EXPECT_TRUE(s.Ends([&] { s.wiz.Control_Event(s.wiz.tmrEnd, ui::Event::Timer, {}); }));
+    ASSERT_EQ(s.platform.runs.size(), 1u);
+    EXPECT_EQ(s.platform.runs[0].program, L"C:\\Win Dir\\system32\\rundll32.exe");
+    EXPECT_EQ(s.platform.runs[0].commandLine,
+              L"\"C:\\Win Dir\\system32\\rundll32.exe\" shell32.dll,Control_RunDLL " + std::wstring(page))
+        << "Windows " << osMajor;
+    EXPECT_EQ(s.platform.runs[0].show, 2);
+    EXPECT_EQ(s.platform.events.back(), L"EndProcess");
+  }
 }
 
 TEST(EndTimer, AControlPanelThatCannotStartLeavesTheTextUntilTheUserCloses) {
