@@ -17,7 +17,6 @@ struct Paths {
   std::wstring ExeFile;  // program file name with an extension
 };
 
-
 // exeFolder as the platform reports it, exeName without folder and extension.
 Paths ComputePaths(const std::wstring& exeFolder, const std::wstring& exeName,
                    const std::wstring& winDir);

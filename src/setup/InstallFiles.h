@@ -40,9 +40,10 @@ inline constexpr size_t kMaxCompanionBytes = 8u << 20;
 bool IsCompleteProgram(const std::string& file);
 
 // Copies the running program's own file, whatever its name, to
-// WinPath\Tarnix.scr (moving a saver that runs out of the way), then AppPath\stb.drl to WinPath\stb.exe (only when it
-// is a complete program), then registers the two in Windows' installed
-// programs, which removes them with "Tarnix.scr /u".
+// WinPath\Tarnix.scr (moving a saver that runs out of the way), then
+// AppPath\stb.drl to WinPath\stb.exe (only when it is a complete program),
+// then registers the two in Windows' installed programs, which removes them
+// with "Tarnix.scr /u".
 int CopyInstallFiles(Platform& platform, const Paths& paths);
 
 }  // namespace tarnix

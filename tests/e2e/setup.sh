@@ -34,6 +34,7 @@ forward() { click 383 219; }
 back() { click 55 221; }
 # The wizard's buttons as windriver describes them.
 buttons() { driver children "$FORM"; printf '%s\n' "$E2E_OUT" | grep 'class=Button'; }
+on_action_page() { buttons | grep -q 'title=Save$'; }
 setting() { settings_get "$@"; }
 profile() { run_win "$E2E_TESTBIN/tarnixctl.exe" profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 same_file() { cmp -s "$1" "$2"; }
@@ -220,7 +221,6 @@ old_saver=$SAVER_PID
 check "the old saver's options dialog is open" saver_window
 start_setup "$win"
 english_label; forward; forward
-on_action_page() { buttons | grep -q 'title=Save$'; }
 check "a running saver: the wizard goes on to the action page" eventually 4000 on_action_page
 check "... the install replaced the saver" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
 driver windows-titled "Setup-Error"
