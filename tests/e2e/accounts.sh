@@ -66,7 +66,7 @@ for warning in 0 1; do
   check "a missing shutdown.exe is reported (warning $warning s)" message_box "Tarnix"
   check "... by its name ($BOXTEXT)" test "$BOXTEXT" = "Tarnix could not start $(winpath "$win")\\system32\\shutdown.exe."
   xdotool key Return
-  run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 4000
+  wait_exit "$SAVER_PID" 4000
   check "... the saver ends with an error code ($E2E_OUT)" test "$E2E_OUT" = "ended exit=5"
   check "... and nothing else started" test ! -s "$log"
 done

@@ -78,7 +78,7 @@ driver windows "$SAVER_PID"
 check "... with no saver window left behind" test -z "$(grep 'class=TarnixForm' <<<"$E2E_OUT" | grep 'visible=1')"
 check "hibernate without stb.exe starts nothing" nothing_recorded
 xdotool key Return
-run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 4000
+wait_exit "$SAVER_PID" 4000
 check "... and after OK the saver ends with an error code ($E2E_OUT)" test "$E2E_OUT" = "ended exit=5"
 end_process "$SAVER_PID"
 

@@ -149,7 +149,7 @@ run_win() {
 }
 
 settings_set() { run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"; }
-settings_get() { run_win "$E2E_TESTBIN/tarnixctl.exe" get "$@"; printf '%s' "$E2E_OUT"; }
+settings_get() { ask get "$@"; printf '%s' "$E2E_OUT"; }
 
 # An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
 # and the system tools under system32.
@@ -187,10 +187,23 @@ saver_window() {
   return 1
 }
 
-# Waits up to MS for a Windows process to end; true when it has.
+# A question to tarnixctl, answered in $E2E_OUT. One that printed nothing is
+# asked again, once: rarely a helper ends without a word (seen in CI under
+# load, not reproduced), and a missing answer is no verdict on the program.
+ask() {  # ask TARNIXCTL-ARGS...
+  local rc
+  run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; rc=$?
+  [ -n "$E2E_OUT" ] && return $rc
+  e2e_log "  note: tarnixctl $1 printed nothing (exit $rc); asking again"
+  run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"
+}
+# Waits up to MS for a Windows process to end; $E2E_OUT says how ("ended
+# exit=N", "running" or "gone").
+wait_exit() { ask waitpid "$1" "$2"; }  # wait_exit PID MS
+# True when a Windows process ends within MS.
 ended_within() {  # ended_within PID MS
   [ -n "$1" ] || { e2e_log "  (no process id to wait for)"; return 1; }
-  run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$1" "$2"
+  wait_exit "$1" "$2"
 }
 still_running() { [ -n "$1" ] && ! ended_within "$1" 600; }
 end_process() { [ -n "$1" ] && run_win "$E2E_TESTBIN/tarnixctl.exe" kill "$1"; }

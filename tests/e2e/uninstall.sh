@@ -9,10 +9,10 @@ export TARNIX_RECORD_LOG
 TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
 downloads
 ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
-entry() { ctl uninstall-entry; printf '%s' "$E2E_OUT"; }
+entry() { ask uninstall-entry; printf '%s' "$E2E_OUT"; }
 value() { entry | sed -n "s/^$1[=#]//p"; }
-profile() { ctl profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
-store() { ctl store; printf '%s' "$E2E_OUT"; }
+profile() { ask profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
+store() { ask store; printf '%s' "$E2E_OUT"; }
 gone() { test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"; }
 # Everything of the program: both files, the entry, the store and the profile's saver.
 all_there() {
@@ -20,7 +20,7 @@ all_there() {
     -a "$(profile SCRNSAVE.EXE)" = "$(winpath "$win/Tarnix.scr")"
 }
 nothing_left() { gone && test "$(entry)" = absent -a "$(store)" = absent -a "$(profile SCRNSAVE.EXE)" = "<missing>"; }
-exit_of() { ctl waitpid "$1" "$2"; printf '%s' "${E2E_OUT#ended }"; }
+exit_of() { wait_exit "$1" "$2"; printf '%s' "${E2E_OUT#ended }"; }
 
 ctl clear; ctl uninstall-entry-delete
 ctl profile-delete Desktop SCRNSAVE.EXE

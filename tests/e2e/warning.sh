@@ -69,7 +69,7 @@ for input in "key shift" "click 1" "click 4" "move"; do
   else
     xdotool $input
   fi
-  run_win "$E2E_TESTBIN/tarnixctl.exe" waitpid "$SAVER_PID" 1500
+  wait_exit "$SAVER_PID" 1500
   check "'$input' ends the warning at once with exit code 0 ($E2E_OUT)" test "$E2E_OUT" = "ended exit=0"
   sleep 0.3
   check "... and nothing was started ($(recorded))" test ! -s "$log"
