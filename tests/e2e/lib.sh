@@ -148,7 +148,14 @@ run_win() {
   return $rc
 }
 
-settings_set() { run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"; }
+# A setting is read back before a test relies on it (see ask).
+settings_set() {  # settings_set SECTION KEY VALUE
+  run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"
+  run_win "$E2E_TESTBIN/tarnixctl.exe" get "$1" "$2"
+  [ "$E2E_OUT" = "$3" ] && return 0
+  e2e_log "  note: $1/$2 read [$E2E_OUT] after the write; writing again"
+  run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"
+}
 settings_get() { ask get "$@"; printf '%s' "$E2E_OUT"; }
 
 # An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
