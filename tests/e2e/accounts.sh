@@ -14,7 +14,6 @@ install_fake "$root" WINDOWS
 win="$root/WINDOWS"
 recorded() { tr -d '\r' < "$log"; }
 recorded_is() { test "$(recorded)" = "$1"; }
-ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 title="     Tarnix: Optionen"
 
 # --- An empty store: /c shows the program's English texts and keeps them ---

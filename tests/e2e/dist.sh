@@ -15,9 +15,9 @@ check "... byte-equal to the built setup" cmp -s "$E2E_WORK/unpacked/SETUP_Tarni
 check "... and to the built stb.drl" cmp -s "$E2E_WORK/unpacked/stb.drl" "$E2E_BUILD/dist/stb.drl"
 
 stb="$E2E_DIST/stb.drl"
-run_win "$E2E_TESTBIN/tarnixctl.exe" version "$(winpath "$stb")"
+ctl version "$(winpath "$stb")"
 check "stb.drl has its version block ($E2E_OUT)" test "$E2E_OUT" = "2.6.0 Pellhorn Software"
-run_win "$E2E_TESTBIN/tarnixctl.exe" icons "$(winpath "$stb")"
+ctl icons "$(winpath "$stb")"
 check "... and an icon ($E2E_OUT)" test "$E2E_OUT" = "icons=1"
 
 # Never /h or /s: those would ask the machine to sleep.

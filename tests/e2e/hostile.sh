@@ -11,7 +11,6 @@ install_fake "$root" WINDOWS
 win="$root/WINDOWS"
 export TARNIX_RECORD_LOG
 TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
-ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 ctl set Einstellungen Warnung 0  # the action at once: this test is about the stored code
 
 # /s with the stored value as it stands; prints what was started, or, when

@@ -10,7 +10,6 @@ export TARNIX_RECORD_LOG
 log="$E2E_WORK/record.log"
 TARNIX_RECORD_LOG=$(winpath "$log")
 downloads
-ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 fresh_setup() { ctl clear; rm -f "$win/Tarnix.scr" "$win/stb.exe"; start_setup; }
 focused() { driver focus "$FORM"; printf '%s' "$E2E_OUT"; }
 use_is() { test "$(settings_get Aktionen Use)" = "$1"; }

@@ -148,15 +148,19 @@ run_win() {
   return $rc
 }
 
+# The test helper that reads and writes the store, the profile and processes.
+ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 # A setting is read back before a test relies on it (see ask).
 settings_set() {  # settings_set SECTION KEY VALUE
-  run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"
-  run_win "$E2E_TESTBIN/tarnixctl.exe" get "$1" "$2"
+  ctl set "$@"
+  ctl get "$1" "$2"
   [ "$E2E_OUT" = "$3" ] && return 0
   e2e_log "  note: $1/$2 read [$E2E_OUT] after the write; writing again"
-  run_win "$E2E_TESTBIN/tarnixctl.exe" set "$@"
+  ctl set "$@"
 }
 settings_get() { ask get "$@"; printf '%s' "$E2E_OUT"; }
+# An entry of the profile's Desktop section, or "<missing>".
+profile() { ask profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 
 # An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
 # and the system tools under system32.
@@ -199,10 +203,10 @@ saver_window() {
 # load, not reproduced), and a missing answer is no verdict on the program.
 ask() {  # ask TARNIXCTL-ARGS...
   local rc
-  run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; rc=$?
+  ctl "$@"; rc=$?
   [ -n "$E2E_OUT" ] && return $rc
   e2e_log "  note: tarnixctl $1 printed nothing (exit $rc); asking again"
-  run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"
+  ctl "$@"
 }
 # Waits up to MS for a Windows process to end; $E2E_OUT says how ("ended
 # exit=N", "running" or "gone").
@@ -213,7 +217,7 @@ ended_within() {  # ended_within PID MS
   wait_exit "$1" "$2"
 }
 still_running() { [ -n "$1" ] && ! ended_within "$1" 600; }
-end_process() { [ -n "$1" ] && run_win "$E2E_TESTBIN/tarnixctl.exe" kill "$1"; }
+end_process() { [ -n "$1" ] && ctl kill "$1"; }
 driver() { run_win "$E2E_TESTBIN/windriver.exe" "$@"; }
 # A field of windriver's description: field NAME "$line"
 field() { printf '%s\n' "$2" | tr ' ' '\n' | sed -n "s/^$1=//p" | head -n1; }

@@ -24,7 +24,7 @@ row_span() {  # row_span ROW, reading $REGION
     END { if (min == "") print "-"; else print min "-" (max - 1) }'
 }
 
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip english
+ctl roundtrip english
 settings_set Aktionen Use 3
 settings_set Einstellungen Alpha 1
 
@@ -90,7 +90,7 @@ check "... without writing" test "$(settings_get Aktionen use)/$(settings_get Ei
 end_process "$SAVER_PID"
 
 # --- German texts keep their umlauts; WM_CLOSE ends without writing ---
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip german
+ctl roundtrip german
 settings_set Aktionen 4 "Benutzer Abmelden – Grüße: äöü ÄÖÜ ß"
 open_options /c:1234
 form=$(field window "$D")

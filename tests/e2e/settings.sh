@@ -5,9 +5,9 @@
 . "$(dirname "$0")/lib.sh"
 e2e_begin
 
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip german
+ctl roundtrip german
 check "German texts read back unchanged: $E2E_OUT" test $? -eq 0
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip english
+ctl roundtrip english
 check "English texts read back unchanged: $E2E_OUT" test $? -eq 0
 
 settings_set Aktionen Use 3
@@ -15,7 +15,7 @@ check "a value saved as Use reads back as use" test "$(settings_get Aktionen use
 check "... and as USE" test "$(settings_get AKTIONEN USE)" = "3"
 check "a missing key reads as missing" test "$(settings_get Aktionen nothere)" = "<missing>"
 
-run_win "$E2E_TESTBIN/tarnixctl.exe" version "$(winpath "$E2E_DIST/SETUP_Tarnix.exe")"
+ctl version "$(winpath "$E2E_DIST/SETUP_Tarnix.exe")"
 check "version block gives 2.6.0 and the company ($E2E_OUT)" test "$E2E_OUT" = "2.6.0 Pellhorn Software"
 
 e2e_end

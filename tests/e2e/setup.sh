@@ -21,12 +21,12 @@ world() {  # world NAME [nostb]
     cp "$E2E_TESTBIN/recorder.exe" "$f"
   done
   : > "$E2E_WORK/record.log"
-  run_win "$E2E_TESTBIN/tarnixctl.exe" clear
-  run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop SCRNSAVE.EXE
-  run_win "$E2E_TESTBIN/tarnixctl.exe" profile-delete Desktop ScreenSaveActive
-  run_win "$E2E_TESTBIN/tarnixctl.exe" saver-active off
+  ctl clear
+  ctl profile-delete Desktop SCRNSAVE.EXE
+  ctl profile-delete Desktop ScreenSaveActive
+  ctl saver-active off
 }
-saver_active() { run_win "$E2E_TESTBIN/tarnixctl.exe" saver-active; printf '%s' "$E2E_OUT"; }
+saver_active() { ctl saver-active; printf '%s' "$E2E_OUT"; }
 
 english_label() { click 255 136; }
 german_picture() { click 150 197; }
@@ -36,7 +36,6 @@ back() { click 55 221; }
 buttons() { driver children "$FORM"; printf '%s\n' "$E2E_OUT" | grep 'class=Button'; }
 on_action_page() { buttons | grep -q 'title=Save$'; }
 setting() { settings_get "$@"; }
-profile() { run_win "$E2E_TESTBIN/tarnixctl.exe" profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 same_file() { cmp -s "$1" "$2"; }
 still_running_after() { ! ended_within "$SETUP_PID" "$1"; }
 shot() { convert "$(screenshot "$1")" -crop "440x249+$X+$Y" +repage "$E2E_BUILD/screenshots/$1.png"; }
@@ -55,7 +54,7 @@ install() {  # install LANGUAGE CODE PRESELECTED_NAME
   forward
   check "$lang: Tarnix.scr is the setup program, byte for byte" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
   check "$lang: stb.exe is stb.drl, byte for byte" same_file "$win/stb.exe" "$dl/stb.drl"
-  run_win "$E2E_TESTBIN/tarnixctl.exe" tables "$lang"
+  ctl tables "$lang"
   check "$lang: every settings entry holds the $lang text ($E2E_OUT)" test $? -eq 0
   driver combo "$FORM"; local items=$E2E_OUT
   check "$lang: the list shows the seven names" test "$(printf '%s\n' "$items" | wc -l)" -eq 7
@@ -129,8 +128,8 @@ check "an empty stb.drl: the error box appears" message_box "Setup-Error"
 xdotool key Return
 check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
 check "... with stb.exe not installed" test ! -e "$win/stb.exe"
-check "... and the store untouched ($(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT"))" \
-  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")" = absent
+check "... and the store untouched ($(ctl store; echo "$E2E_OUT"))" \
+  test "$(ctl store; echo "$E2E_OUT")" = absent
 
 # --- The thunder label's tool tip: one tool however often it is hovered, and none left
 #     over the hidden label on the later pages ---
@@ -155,7 +154,7 @@ end_process "$SETUP_PID"
 
 # --- The elevated start the wizard uses for its helper: waited for, its exit code
 #     taken, the caller's messages dispatched meanwhile (Wine runs "runas" as is) ---
-run_win "$E2E_TESTBIN/tarnixctl.exe" run-elevated 1500 2
+ctl run-elevated 1500 2
 check "the elevated start waits for the helper and takes its exit code ($E2E_OUT)" grep -q '^exit=2 ' <<<"$E2E_OUT"
 ticks=$(sed -n 's/.*ticks=\([0-9]*\).*/\1/p' <<<"$E2E_OUT")
 check "... while the caller's timer goes on ticking ($ticks ticks in 1.5 s)" test "${ticks:-0}" -ge 10
@@ -176,14 +175,14 @@ check "... stb.exe is stb.drl, byte for byte" same_file "$win/stb.exe" "$dl/stb.
 driver windows-titled "$title"
 check "... having opened no window" test -z "$(printf '%s\n' "$E2E_OUT" | grep 'visible=1')"
 check "... written nothing to the settings store" \
-  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")" = absent
+  test "$(ctl store; echo "$E2E_OUT")" = absent
 check "... nor to the profile" test "$(profile SCRNSAVE.EXE)/$(profile ScreenSaveActive)" = "<missing>/<missing>"
 world helpernostb nostb
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files
 check "/install-files without stb.drl exits non-zero ($E2E_OUT)" test "$E2E_OUT" = "exit=2"
 check "... having copied Tarnix.scr" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
 check "... and written nothing else" \
-  test "$(run_win "$E2E_TESTBIN/tarnixctl.exe" store; echo "$E2E_OUT")/$(profile SCRNSAVE.EXE)" = "absent/<missing>"
+  test "$(ctl store; echo "$E2E_OUT")/$(profile SCRNSAVE.EXE)" = "absent/<missing>"
 
 # --- A WinDir naming a folder that does not exist: the system's own Windows folder ---
 world nowin

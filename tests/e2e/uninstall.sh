@@ -8,10 +8,8 @@ e2e_begin
 export TARNIX_RECORD_LOG
 TARNIX_RECORD_LOG=$(winpath "$E2E_WORK/record.log")
 downloads
-ctl() { run_win "$E2E_TESTBIN/tarnixctl.exe" "$@"; }
 entry() { ask uninstall-entry; printf '%s' "$E2E_OUT"; }
 value() { entry | sed -n "s/^$1[=#]//p"; }
-profile() { ask profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
 store() { ask store; printf '%s' "$E2E_OUT"; }
 gone() { test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"; }
 # Everything of the program: both files, the entry, the store and the profile's saver.

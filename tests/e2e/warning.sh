@@ -29,7 +29,7 @@ warn() {
   saver_window
 }
 
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip english
+ctl roundtrip english
 
 # --- Two seconds before "Turn Off": covered, nothing in the first second, then today's command ---
 settings_set Aktionen Use 0
@@ -99,7 +99,7 @@ check "... and ends on a key" ended_within "$SAVER_PID" 3000
 end_process "$SAVER_PID"
 
 # --- German ---
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip german
+ctl roundtrip german
 settings_set Aktionen Use 2
 settings_set Einstellungen Warnung 30
 warn
@@ -112,7 +112,7 @@ check "an arrow key cancels it" ended_within "$SAVER_PID" 1500
 end_process "$SAVER_PID"
 
 # --- Choosing it in the options dialog, by the keyboard ---
-run_win "$E2E_TESTBIN/tarnixctl.exe" roundtrip english
+ctl roundtrip english
 settings_set Aktionen Use 3
 settings_set Einstellungen Warnung 30
 xdotool mousemove 900 700
