@@ -58,6 +58,9 @@ inline constexpr unsigned kMbIconExclamation = 0x30;
 inline constexpr unsigned kMbIconError = 0x10;
 inline constexpr unsigned kMbIconInformation = 0x40;
 inline constexpr unsigned kMbTopmost = 0x40000;  // MB_TOPMOST: above every other window
+// What RunElevatedAndWait reports for a helper that never started, though
+// nobody declined: none of this program's helpers exits with it.
+inline constexpr int kElevatedNotStarted = -1;
 
 class Platform {
  public:
@@ -127,7 +130,8 @@ class Platform {
   virtual Elevation QueryElevation() = 0;
   // Starts this program again with arguments, asking for administrator rights,
   // and waits for it to end while the program's windows go on painting. Its
-  // exit code; nullopt when the user declines or it cannot be started.
+  // exit code; nullopt when the user declines the prompt, kElevatedNotStarted
+  // when it cannot be started at all (the user said yes, or was never asked).
   virtual std::optional<int> RunElevatedAndWait(const std::wstring& arguments) = 0;
 };
 

@@ -187,7 +187,7 @@ void RunUninstall(App& app, const std::wstring& arguments) {
                       : RemoveMachinePart(platform, app.paths);
     // A declined prompt changes nothing, the user's part included.
     if (machine == kUninstallDeclined) platform.EndProcess(kUninstallDeclined);
-    if (machine < 0 || machine > kNothingInstalled) machine = kLeftMachinePart;  // the helper failed its own way
+    if (machine < 0 || machine > kNothingInstalled) machine = kLeftMachinePart;  // the helper failed, or never started
   }
   const int user = RemoveUserPart(platform, app.settings);
   auto left = [](int part) { return part == kNothingInstalled ? 0 : part; };

@@ -166,6 +166,19 @@ for copy in tarnixctl.scr tarnixctl; do
   check "... also from a program file named $copy ($E2E_OUT)" grep -q '^exit=3 ' <<<"$E2E_OUT"
 done
 
+# A start that fails for another reason than a refused prompt (here the
+# program's file moved away while it runs) is not taken for a decline: after
+# the shell's own error box the caller learns that it never started.
+cp "$E2E_TESTBIN/tarnixctl.exe" "$E2E_WORK/moved.exe"
+wine "$E2E_WORK/moved.exe" run-elevated 100 3 moved >"$E2E_WORK/moved.txt" 2>/dev/null </dev/null &
+moved_pid=$!
+check "a start that fails shows the shell's error" message_box Error
+xdotool key Return
+eventually 8000 grep -q -e '^exit=' -e '^declined' "$E2E_WORK/moved.txt"
+check "... and is reported as never started, not as declined ($(cat "$E2E_WORK/moved.txt"))" \
+  grep -q '^exit=-1 ' "$E2E_WORK/moved.txt"
+kill "$moved_pid" 2>/dev/null
+
 # --- The elevated helper's part alone: /install-files makes the two copies, nothing else ---
 world helper
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files

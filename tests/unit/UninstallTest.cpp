@@ -280,6 +280,21 @@ TEST(Uninstall, TheMachinesPartRunsElevatedWhereTheFolderNeedsItAndADeclinedProm
   EXPECT_TRUE(helper.platform.questions.empty() && helper.platform.messages.empty());
 }
 
+// The prompt answered yes, but the helper failed to start (or ShellExecuteEx
+// failed for another reason): not a decline, so the user learns what is left.
+TEST(Uninstall, AHelperThatNeverStartedIsReportedNotTakenForADecline) {
+  Installed m;
+  m.platform.osMajor = 10;
+  m.platform.elevation = {false, true};
+  m.platform.elevatedExitCode = kElevatedNotStarted;
+  m.Uninstall();
+  EXPECT_EQ(m.exitCode, kLeftMachinePart);
+  ASSERT_EQ(m.platform.messages.size(), 1u);
+  const std::wstring& text = m.platform.messages[0].text;
+  for (const wchar_t* left : {kSaver, kCompanion, L"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\"})
+    EXPECT_NE(text.find(left), std::wstring::npos) << "names what is left";
+}
+
 TEST(Uninstall, QuietRemovesWithoutAWordAndASecondRunFindsNothing) {
   Installed m;
   m.platform.lockedFiles.clear();  // run from elsewhere: the saver goes at once

@@ -280,7 +280,14 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   // shell32 is loaded only here: no other run of the program needs it.
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
   const auto shellExecuteEx = SystemFunctionAs<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
-  if (!shellExecuteEx || !shellExecuteEx(&info) || !info.hProcess) return std::nullopt;  // declined, or no start
+  if (!shellExecuteEx) return kElevatedNotStarted;
+  if (!shellExecuteEx(&info)) {
+    // Only a refused prompt is the user's answer; anything else is a failure
+    // the user must hear of.
+    if (GetLastError() == ERROR_CANCELLED) return std::nullopt;
+    return kElevatedNotStarted;
+  }
+  if (!info.hProcess) return kElevatedNotStarted;
   win32::UniqueHandle process(info.hProcess);
   // The wizard's windows go on painting (and its thunder flickering) meanwhile.
   HANDLE handle = process.get();

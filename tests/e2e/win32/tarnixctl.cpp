@@ -158,7 +158,14 @@ int wmain() {
     Sleep(static_cast<DWORD>(_wtoi(argv[2])));
     return _wtoi(argv[3]);
   }
-  if (cmd == L"run-elevated" && argc == 4) {  // MS CODE: the platform's elevated start of itself, waited for
+  if (cmd == L"run-elevated" && (argc == 4 || (argc == 5 && std::wstring(argv[4]) == L"moved"))) {
+    // MS CODE [moved]: the platform's elevated start of itself, waited for;
+    // "moved" first moves this program's file away, so that the start fails.
+    if (argc == 5) {
+      wchar_t self[MAX_PATH];
+      GetModuleFileNameW(nullptr, self, MAX_PATH);
+      if (!MoveFileW(self, (std::wstring(self) + L".moved").c_str())) return 2;
+    }
     // A timer of this thread counts what the wait dispatches, as a wizard's paint and pulse would be.
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, CountTick);
     const std::optional<int> code =
