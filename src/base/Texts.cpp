@@ -20,6 +20,7 @@ const wchar_t* const kEnglish[kTextCount] = {
     L"Screen Saver has been installed. Choose what the Screen Saver should do on starting.",
     L"The Screen Saver could not be installed successfully. Setup will end.",
     L"Setup-Error",
+    L"%1 is missing or damaged. Unpack the whole archive into one folder and start the setup from there.",
     L"Free Program!",
     L"Author: ",
     L"Screen Saver has beeb successfully installed. ",
@@ -66,6 +67,8 @@ const wchar_t* const kGerman[kTextCount] = {
      L"durchgef\u00fchrt werden?"),
     L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.",
     L"Setup-Fehler",
+    (L"%1 fehlt oder ist besch\u00e4digt. Entpacken Sie das ganze Archiv in einen Ordner und starten "
+     L"Sie das Setup von dort."),
     L"Kostenloses Programm!",
     L"Autor: ",
     L"Die Installation wurde erfolgreich abgeschlossen.",

@@ -22,6 +22,7 @@ enum class TextId {
   ActionPrompt,
   InstallError,
   InstallErrorTitle,
+  CompanionMissing,  // %1 stb.drl beside the setup
   FreeProgram,
   AuthorPrefix,
   InstallSuccess,

@@ -86,14 +86,17 @@ bool CopySaver(Platform& platform, const Paths& p) {
 }
 }  // namespace
 
+bool CompanionIsComplete(Platform& platform, const Paths& p) {
+  const std::string file = platform.ReadFileHead(p.AppPath + L"stb.drl", kMaxCompanionBytes + 1);
+  return file.size() <= kMaxCompanionBytes && IsCompleteProgram(file);
+}
+
 int CopyInstallFiles(Platform& platform, const Paths& p) {
-  if (!CopySaver(platform, p)) return kSaverCopyFailed;
-  const std::wstring companion = p.AppPath + L"stb.drl";
   // A damaged download must not be installed as the program the stand-by and
-  // hibernate actions start.
-  const std::string file = platform.ReadFileHead(companion, kMaxCompanionBytes + 1);
-  if (file.size() > kMaxCompanionBytes || !IsCompleteProgram(file)) return kCompanionCopyFailed;
-  if (!CopyInstalled(platform, companion, p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
+  // hibernate actions start, nor leave a saver behind without it.
+  if (!CompanionIsComplete(platform, p)) return kCompanionCopyFailed;
+  if (!CopySaver(platform, p)) return kSaverCopyFailed;
+  if (!CopyInstalled(platform, p.AppPath + L"stb.drl", p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
   const uint64_t bytes = platform.FileSize(p.WinPath + L"Tarnix.scr").value_or(0) +
                          platform.FileSize(p.WinPath + L"stb.exe").value_or(0);
   if (!platform.WriteMachineKey(kUninstallKey, UninstallEntryValues(p, platform.ReadVersionInfo(), bytes)))

@@ -39,11 +39,16 @@ inline constexpr size_t kMaxCompanionBytes = 8u << 20;
 // or a foreign file is none.
 bool IsCompleteProgram(const std::string& file);
 
-// Copies the running program's own file, whatever its name, to
+// Whether AppPath\stb.drl, which the install copies as the companion, is a
+// complete program: not missing (a setup started from inside the archive),
+// not cut short, not something else.
+bool CompanionIsComplete(Platform& platform, const Paths& paths);
+
+// Checks the companion first, so that a missing or damaged one leaves nothing
+// copied. Then copies the running program's own file, whatever its name, to
 // WinPath\Tarnix.scr (moving a saver that runs out of the way), then
-// AppPath\stb.drl to WinPath\stb.exe (only when it is a complete program),
-// then registers the two in Windows' installed programs, which removes them
-// with "Tarnix.scr /u".
+// AppPath\stb.drl to WinPath\stb.exe, then registers the two in Windows'
+// installed programs, which removes them with "Tarnix.scr /u".
 int CopyInstallFiles(Platform& platform, const Paths& paths);
 
 }  // namespace tarnix

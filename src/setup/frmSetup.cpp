@@ -165,6 +165,10 @@ void frmSetup::cmdRück_Click() {
 
 void frmSetup::InstallStep() {
   const Language language = ChosenLanguage();
+  // Checked here too, before the administrator prompt: an install that cannot
+  // succeed asks for no rights, and the user learns what to do about it.
+  if (!CompanionIsComplete(app_.platform, app_.paths))
+    InstallFailed(Text(TextId::CompanionMissing, language, app_.paths.AppPath + L"stb.drl"));
   if (CopyFiles() != kFilesCopied) InstallFailed();
   cmdOK.SetShield(false);
   try {
@@ -199,14 +203,16 @@ int frmSetup::CopyFiles() {
   return result;
 }
 
-void frmSetup::ShowInstallError() {
+void frmSetup::ShowInstallError(const std::wstring& cause) {
   HideThunder();  // raised on every tick, the lightning would draw across the message
   const Language language = ChosenLanguage();
-  app_.platform.ShowMessage(Text(TextId::InstallError, language), kMbIconError, Text(TextId::InstallErrorTitle, language));
+  std::wstring text = Text(TextId::InstallError, language);
+  if (!cause.empty()) text += L"\r\r" + cause;
+  app_.platform.ShowMessage(text, kMbIconError, Text(TextId::InstallErrorTitle, language));
 }
 
-void frmSetup::InstallFailed() {
-  ShowInstallError();
+void frmSetup::InstallFailed(const std::wstring& cause) {
+  ShowInstallError(cause);
   EndProgram(app_);
 }
 

@@ -77,10 +77,11 @@ class frmSetup : public ui::Form {
   // The language page's four controls, shown or hidden together.
   void ShowLanguageChoice(bool visible);
   void HideThunder();
-  void ShowInstallError();  // in the chosen language
+  // In the chosen language; a known cause follows the message.
+  void ShowInstallError(const std::wstring& cause = std::wstring());
   // The Display control panel on its screen-saver page; false when it could not start.
   bool OpenScreenSaverPage();
-  [[noreturn]] void InstallFailed();
+  [[noreturn]] void InstallFailed(const std::wstring& cause = std::wstring());
 
   // Turns to a page; a click that lands on what the page puts under the
   // pointer within the double-click time belongs to the click before.

@@ -113,9 +113,12 @@ world nostb nostb
 start_setup "$win"
 english_label; forward; forward
 check "without stb.drl: the English error box appears" message_box "Setup-Error"
-check "... with its exact text ($BOXTEXT)" test "$BOXTEXT" = "The Screen Saver could not be installed successfully. Setup will end."
+screenshot install-without-stb >/dev/null
+check "... with its exact text, then the cause and what to do ($BOXTEXT)" \
+  test "$BOXTEXT" = "The Screen Saver could not be installed successfully. Setup will end.$(winpath "$dl")\stb.drl is missing or damaged. Unpack the whole archive into one folder and start the setup from there."
 xdotool key Return
 check "... and after OK the setup ends" ended_within "$SETUP_PID" 4000
+check "... with nothing copied into the Windows folder" test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"
 check "... with the store unchanged" test "$(setting Aktionen 0)/$(setting Einstellungen Alpha)" = "<missing>/<missing>"
 check "... and the profile untouched" test "$(profile SCRNSAVE.EXE)" = "<missing>"
 
@@ -193,7 +196,7 @@ check "... nor to the profile" test "$(profile SCRNSAVE.EXE)/$(profile ScreenSav
 world helpernostb nostb
 run_win "$E2E_TESTBIN/launch.exe" "$(winpath "$win")" 8000 "$(winpath "$dl/SETUP_Tarnix.exe")" /install-files
 check "/install-files without stb.drl exits non-zero ($E2E_OUT)" test "$E2E_OUT" = "exit=2"
-check "... having copied Tarnix.scr" same_file "$win/Tarnix.scr" "$dl/SETUP_Tarnix.exe"
+check "... having copied nothing" test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"
 check "... and written nothing else" \
   test "$(ctl store; echo "$E2E_OUT")/$(profile SCRNSAVE.EXE)" = "absent/<missing>"
 

@@ -486,7 +486,8 @@ TEST(InstallFiles, ItsExitCodeSaysWhichCopyFailed) {
     size_t copiesTried;
   };
   // A foreign companion's kinds are the wizard's test below; here, its exit code.
-  for (const Case c : {Case{0, nullptr, 1, 1}, Case{1, nullptr, 2, 2}, Case{SIZE_MAX, "", 2, 1}}) {
+  // A damaged companion is found before the first copy: no saver is left without it.
+  for (const Case c : {Case{0, nullptr, 1, 1}, Case{1, nullptr, 2, 2}, Case{SIZE_MAX, "", 2, 0}}) {
     testing::FakePlatform platform;
     MemorySettingsStore settings;
     App app(platform, settings);
@@ -514,17 +515,25 @@ TEST(InstallFiles, AnyOtherArgumentsOpenTheWizard) {
   EXPECT_TRUE(r.platform.copies.empty());
 }
 
-TEST(Companion, AnEmptyForeignOrTruncatedStbDrlTakesTheInstallErrorPath) {
+// A setup started from inside the archive finds no stb.drl beside it.
+TEST(Companion, AMissingEmptyForeignOrTruncatedStbDrlCopiesNothingAndSaysWhatToDo) {
   for (const std::string& head : {std::string(), std::string("PK\x03\x04"), std::string("M"),
                                   testing::MinimalProgram().substr(0, 0x300)}) {
     Wizard s;
+    s.platform.osMajor = 10;
+    s.platform.elevation = {false, true};
     s.platform.fileHeads[L"D:\\Downloads\\stb.drl"] = head;
     ASSERT_TRUE(s.Open());
     s.ToInstallPage(kGerman);
     EXPECT_TRUE(s.Ends([&] { s.wiz.cmdOK_Click(); })) << head.size() << " bytes";
     ASSERT_EQ(s.platform.messages.size(), 1u);
     EXPECT_EQ(s.platform.messages[0].title, L"Setup-Fehler");
-    ASSERT_EQ(s.platform.copies.size(), 1u) << "the saver was copied, the companion never";
+    EXPECT_EQ(s.platform.messages[0].text,
+              L"Der Bildschirmschoner konnte nicht installiert werden. Setup wird beendet.\r\r"
+              L"D:\\Downloads\\stb.drl fehlt oder ist besch\u00e4digt. Entpacken Sie das ganze Archiv in "
+              L"einen Ordner und starten Sie das Setup von dort.");
+    EXPECT_TRUE(s.platform.elevatedRuns.empty()) << "no administrator prompt for an install that cannot succeed";
+    EXPECT_TRUE(s.platform.copies.empty()) << "no saver left behind without its companion";
     EXPECT_TRUE(s.settings.Writes().empty());
   }
 }
