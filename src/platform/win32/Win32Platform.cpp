@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <winnetwk.h>
 
 #include <vector>
 
@@ -255,8 +256,32 @@ Elevation Win32Platform::QueryElevation() {
   return e;
 }
 
+namespace {
+// The elevated helper runs in the administrator's logon session, which does
+// not see the user's mapped drive letters: a program started from one is
+// named to it by its network path. Any other path stays as it is.
+std::wstring NetworkPathOf(const std::wstring& path) {
+  if (path.size() < 3 || path[1] != L':' || path[2] != L'\\') return path;
+  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
+  if (GetDriveTypeW(root) != DRIVE_REMOTE) return path;
+  using GetUniversalNameFn = DWORD(WINAPI*)(LPCWSTR, DWORD, LPVOID, LPDWORD);
+  const auto getUniversalName = SystemFunctionAs<GetUniversalNameFn>(L"mpr.dll", "WNetGetUniversalNameW");
+  if (!getUniversalName) return path;
+  std::vector<UNIVERSAL_NAME_INFOW> buffer(64);  // the structure, then its string
+  DWORD bytes = DWORD(buffer.size() * sizeof(buffer[0]));
+  DWORD result = getUniversalName(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &bytes);
+  if (result == ERROR_MORE_DATA) {
+    buffer.resize(bytes / sizeof(buffer[0]) + 1);
+    bytes = DWORD(buffer.size() * sizeof(buffer[0]));
+    result = getUniversalName(path.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &bytes);
+  }
+  if (result != NO_ERROR || !buffer[0].lpUniversalName || !*buffer[0].lpUniversalName) return path;
+  return buffer[0].lpUniversalName;
+}
+}  // namespace
+
 std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& arguments) {
-  const std::wstring exe = ExePath();
+  const std::wstring exe = NetworkPathOf(ExePath());
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof(info);
   // Not SEE_MASK_FLAG_NO_UI: it holds back every prompt of the shell, not only
