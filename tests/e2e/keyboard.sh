@@ -13,6 +13,7 @@ downloads
 fresh_setup() { ctl clear; rm -f "$win/Tarnix.scr" "$win/stb.exe"; start_setup; }
 focused() { driver focus "$FORM"; printf '%s' "$E2E_OUT"; }
 use_is() { test "$(settings_get Aktionen Use)" = "$1"; }
+on_list() { grep -q 'class=ComboBox' <<<"$(focused)"; }  # asked anew on every try of a wait
 focus_title() { local f; f=$(focused); printf '%s' "${f##*title=}"; }
 key() { xdotool key "$1"; sleep 0.3; }
 # The wizard's window cut from a screenshot.
@@ -100,7 +101,7 @@ check "... then Thunder-Effect and >>" test "$(focus_title)" = ">>"
 sleep 0.6                                        # a deliberate second press, not a double one
 key space
 check "Space installs" eventually 4000 test -e "$win/Tarnix.scr"
-check "... and the action list has the focus" eventually 2000 grep -q 'class=ComboBox' <<<"$(focused)"
+check "... and the action list has the focus" eventually 2000 on_list
 first=$(page_shot keyboard-3-action)
 for _ in 1 2 3 4 5; do key Up; done             # from Black Screen up to Restart
 key Tab

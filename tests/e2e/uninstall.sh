@@ -12,6 +12,8 @@ entry() { ask uninstall-entry; printf '%s' "$E2E_OUT"; }
 value() { entry | sed -n "s/^$1[=#]//p"; }
 store() { ask store; printf '%s' "$E2E_OUT"; }
 gone() { test ! -e "$win/Tarnix.scr" -a ! -e "$win/stb.exe"; }
+# Asked anew on every try of a wait, not once before it.
+none_aside() { ! ls "$win" | grep -qi '^tarnix-removed-'; }
 # Everything of the program: both files, the entry, the store and the profile's saver.
 all_there() {
   test -e "$win/Tarnix.scr" -a -e "$win/stb.exe" -a "$(entry)" != absent -a "$(store)" = present \
@@ -69,7 +71,7 @@ check "... and the entry with it" test "$(entry)" = absent
 xdotool key Return
 check "... and exit code 0" test "$(exit_of "$SAVER_PID" 4000)" = exit=0
 check "the saver and the companion are gone once it ended" eventually 8000 gone
-check "... and the saver that was moved aside" eventually 8000 test -z "$(ls "$win" | grep -i '^tarnix-removed-')"
+check "... and the saver that was moved aside" eventually 8000 none_aside
 check "... and the entry, the store and the profile's saver" nothing_left
 check "... and the screen saver is off" test "$(profile ScreenSaveActive)" = 0
 ctl saver-active
