@@ -95,13 +95,24 @@ int CopyInstallFiles(Platform& platform, const Paths& p) {
   // A damaged download must not be installed as the program the stand-by and
   // hibernate actions start, nor leave a saver behind without it.
   if (!CompanionIsComplete(platform, p)) return kCompanionCopyFailed;
+  // A first install that fails halfway takes back what it copied: a saver
+  // without its companion or its entry is one that nothing removes.
+  const bool firstInstall = !HasMachinePart(platform, p);
   if (!CopySaver(platform, p)) return kSaverCopyFailed;
-  if (!CopyInstalled(platform, p.AppPath + L"stb.drl", p.WinPath + L"stb.exe")) return kCompanionCopyFailed;
-  const uint64_t bytes = platform.FileSize(p.WinPath + L"Tarnix.scr").value_or(0) +
-                         platform.FileSize(p.WinPath + L"stb.exe").value_or(0);
-  if (!platform.WriteMachineKey(kUninstallKey, UninstallEntryValues(p, platform.ReadVersionInfo(), bytes)))
-    return kEntryWriteFailed;
-  return kFilesCopied;
+  const std::wstring saver = p.WinPath + L"Tarnix.scr", companion = p.WinPath + L"stb.exe";
+  int result = kFilesCopied;
+  if (!CopyInstalled(platform, p.AppPath + L"stb.drl", companion)) {
+    result = kCompanionCopyFailed;
+  } else {
+    const uint64_t bytes = platform.FileSize(saver).value_or(0) + platform.FileSize(companion).value_or(0);
+    if (!platform.WriteMachineKey(kUninstallKey, UninstallEntryValues(p, platform.ReadVersionInfo(), bytes)))
+      result = kEntryWriteFailed;
+  }
+  if (result != kFilesCopied && firstInstall) {
+    platform.DeleteFileNow(companion);
+    platform.DeleteFileNow(saver);
+  }
+  return result;
 }
 
 }  // namespace tarnix

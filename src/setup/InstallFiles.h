@@ -48,7 +48,8 @@ bool CompanionIsComplete(Platform& platform, const Paths& paths);
 // copied. Then copies the running program's own file, whatever its name, to
 // WinPath\Tarnix.scr (moving a saver that runs out of the way), then
 // AppPath\stb.drl to WinPath\stb.exe, then registers the two in Windows'
-// installed programs, which removes them with "Tarnix.scr /u".
+// installed programs, which removes them with "Tarnix.scr /u". A first
+// install that fails after the saver's copy removes the copies again.
 int CopyInstallFiles(Platform& platform, const Paths& paths);
 
 }  // namespace tarnix

@@ -503,9 +503,31 @@ TEST(InstallFiles, ItsExitCodeSaysWhichCopyFailed) {
     }
     EXPECT_EQ(code, c.exitCode);
     EXPECT_EQ(platform.copies.size(), c.copiesTried);
+    EXPECT_TRUE(platform.files.empty()) << "a first install that failed takes its copies back";
     EXPECT_TRUE(settings.Writes().empty());
     EXPECT_TRUE(platform.messages.empty()) << "the helper shows nothing; the wizard reports";
   }
+}
+
+// Over an installed Tarnix, whose entry removes it, the new saver stays: the
+// old one is gone already, and the removal finds everything.
+TEST(InstallFiles, AFailedCompanionCopyOverAnInstalledTarnixKeepsTheFiles) {
+  testing::FakePlatform platform;
+  MemorySettingsStore settings;
+  App app(platform, settings);
+  platform.exePath = L"D:\\Downloads\\SETUP_Tarnix.exe";
+  platform.commandLine = L"\"D:\\Downloads\\SETUP_Tarnix.exe\" /install-files";
+  platform.files = {L"C:\\WINDOWS\\Tarnix.scr", L"C:\\WINDOWS\\stb.exe"};
+  platform.lockedFiles = {L"C:\\WINDOWS\\stb.exe"};  // stand-by in progress
+  int code = -1;
+  try {
+    app.Start();
+  } catch (const ProcessEnded& e) {
+    code = e.exitCode;
+  }
+  EXPECT_EQ(code, kCompanionCopyFailed);
+  EXPECT_EQ(platform.files, (std::set<std::wstring>{L"C:\\WINDOWS\\Tarnix.scr", L"C:\\WINDOWS\\stb.exe"}));
+  EXPECT_EQ(platform.copies.size(), 2u);
 }
 
 TEST(InstallFiles, AnyOtherArgumentsOpenTheWizard) {

@@ -96,6 +96,7 @@ TEST(UninstallEntry, ARefusedEntryIsTheInstallsFailure) {
   r.platform.canWriteMachine = false;
   r.Start(L"D:\\Downloads\\SETUP_Tarnix.exe", L"/install-files");
   EXPECT_EQ(r.exitCode, kEntryWriteFailed) << "the wizard then shows the install error, as for a failed copy";
+  EXPECT_TRUE(r.platform.files.empty()) << "a first install leaves no saver that nothing removes";
 
   Program wizard;  // where no elevation is needed the wizard writes it itself
   wizard.platform.canWriteMachine = false;
