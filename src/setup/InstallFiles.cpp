@@ -72,7 +72,7 @@ bool CopyInstalled(Platform& platform, const std::wstring& from, const std::wstr
 // its name and the old file goes at the next restart. Where the copy still
 // fails, the old saver gets its name back and stays installed as it was.
 bool CopySaver(Platform& platform, const Paths& p) {
-  const std::wstring saver = p.WinPath + L"Tarnix.scr";
+  const std::wstring saver = p.WinPath + kSaverFile;
   if (CopyInstalled(platform, platform.ExePath(), saver)) return true;
   const std::wstring aside = SaverAsidePath(p, platform.TickCount());
   if (!platform.FileExists(saver) || !platform.RenameFile(saver, aside)) return false;
@@ -87,7 +87,7 @@ bool CopySaver(Platform& platform, const Paths& p) {
 }  // namespace
 
 bool CompanionIsComplete(Platform& platform, const Paths& p) {
-  const std::string file = platform.ReadFileHead(p.AppPath + L"stb.drl", kMaxCompanionBytes + 1);
+  const std::string file = platform.ReadFileHead(p.AppPath + kCompanionDownload, kMaxCompanionBytes + 1);
   return file.size() <= kMaxCompanionBytes && IsCompleteProgram(file);
 }
 
@@ -99,9 +99,9 @@ int CopyInstallFiles(Platform& platform, const Paths& p) {
   // without its companion or its entry is one that nothing removes.
   const bool firstInstall = !HasMachinePart(platform, p);
   if (!CopySaver(platform, p)) return kSaverCopyFailed;
-  const std::wstring saver = p.WinPath + L"Tarnix.scr", companion = p.WinPath + L"stb.exe";
+  const std::wstring saver = p.WinPath + kSaverFile, companion = p.WinPath + kCompanionFile;
   int result = kFilesCopied;
-  if (!CopyInstalled(platform, p.AppPath + L"stb.drl", companion)) {
+  if (!CopyInstalled(platform, p.AppPath + kCompanionDownload, companion)) {
     result = kCompanionCopyFailed;
   } else {
     const uint64_t bytes = platform.FileSize(saver).value_or(0) + platform.FileSize(companion).value_or(0);

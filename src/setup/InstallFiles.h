@@ -12,6 +12,12 @@ class Platform;
 struct Elevation;
 struct Paths;
 
+// The installed files in the Windows folder, and the companion as shipped
+// beside the setup.
+inline constexpr wchar_t kSaverFile[] = L"Tarnix.scr";
+inline constexpr wchar_t kCompanionFile[] = L"stb.exe";
+inline constexpr wchar_t kCompanionDownload[] = L"stb.drl";
+
 // The one argument that asks the setup program for the two copies only.
 inline constexpr wchar_t kInstallFilesSwitch[] = L"/install-files";
 

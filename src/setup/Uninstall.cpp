@@ -12,9 +12,6 @@
 namespace tarnix {
 
 namespace {
-constexpr wchar_t kSaverFile[] = L"Tarnix.scr";
-constexpr wchar_t kCompanionFile[] = L"stb.exe";
-
 // The running saver's file, moved aside until it is free: "Tarnix-removed-N.tmp".
 constexpr wchar_t kAsidePrefix[] = L"Tarnix-removed-";
 constexpr wchar_t kAsideSuffix[] = L".tmp";

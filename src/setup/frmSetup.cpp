@@ -168,7 +168,7 @@ void frmSetup::InstallStep() {
   // Checked here too, before the administrator prompt: an install that cannot
   // succeed asks for no rights, and the user learns what to do about it.
   if (!CompanionIsComplete(app_.platform, app_.paths))
-    InstallFailed(Text(TextId::CompanionMissing, language, app_.paths.AppPath + L"stb.drl"));
+    InstallFailed(Text(TextId::CompanionMissing, language, app_.paths.AppPath + kCompanionDownload));
   if (CopyFiles() != kFilesCopied) InstallFailed();
   cmdOK.SetShield(false);
   try {
@@ -228,7 +228,7 @@ void frmSetup::ActionStep() {
   // The saver is active only with both entries: after a refused one the user
   // learns it, and picks it by hand on the page that opens.
   const bool activated =
-      app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + L"Tarnix.scr") &&
+      app_.platform.WriteProfileEntry(L"Desktop", L"SCRNSAVE.EXE", app_.paths.WinPath + kSaverFile) &&
       app_.platform.WriteProfileEntry(L"Desktop", L"ScreenSaveActive", L"1") &&
       app_.platform.ActivateScreenSaver();  // now, not at the next sign-in
   if (!activated) {

@@ -306,12 +306,9 @@ std::optional<int> Win32Platform::RunElevatedAndWait(const std::wstring& argumen
   using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOW*);
   const auto shellExecuteEx = SystemFunctionAs<ShellExecuteExFn>(L"shell32.dll", "ShellExecuteExW");
   if (!shellExecuteEx) return kElevatedNotStarted;
-  if (!shellExecuteEx(&info)) {
-    // Only a refused prompt is the user's answer; anything else is a failure
-    // the user must hear of.
-    if (GetLastError() == ERROR_CANCELLED) return std::nullopt;
-    return kElevatedNotStarted;
-  }
+  // Only a refused prompt is the user's answer; any other failure the user must hear of.
+  if (!shellExecuteEx(&info))
+    return GetLastError() == ERROR_CANCELLED ? std::nullopt : std::optional<int>(kElevatedNotStarted);
   if (!info.hProcess) return kElevatedNotStarted;
   win32::UniqueHandle process(info.hProcess);
   // The wizard's windows go on painting (and its thunder flickering) meanwhile.
