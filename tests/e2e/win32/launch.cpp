@@ -2,49 +2,12 @@
 //   launch.exe WINDIR WAIT_MS PROGRAM [ARGUMENTS...]
 // WINDIR "-" keeps the inherited value, "!" removes it. WAIT_MS 0 prints
 // "pid=N" and returns at once; otherwise it waits, prints "exit=N" when the
-// program ended in time, or ends it and prints "timeout" and what it showed
-// then (exit code 3): a program that should have ended tells why it did not.
+// program ended in time, or ends it and prints "timeout" (exit code 3).
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
 #include <string>
-
-#include "Utf8.h"
-
-namespace {
-// The shown top-level windows of one process, with a dialog's texts.
-struct Shown {
-  DWORD pid;
-  std::wstring text;
-};
-
-BOOL CALLBACK AddChildText(HWND child, LPARAM param) {
-  wchar_t cls[64] = L"", title[512] = L"";
-  GetClassNameW(child, cls, 64);
-  if (lstrcmpiW(cls, L"Static") == 0 && GetWindowTextW(child, title, 512) > 0)
-    reinterpret_cast<std::wstring*>(param)->append(std::wstring(L" \"") + title + L"\"");
-  return TRUE;
-}
-
-BOOL CALLBACK AddShown(HWND window, LPARAM param) {
-  Shown& shown = *reinterpret_cast<Shown*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != shown.pid || !IsWindowVisible(window)) return TRUE;
-  wchar_t cls[64] = L"", title[256] = L"";
-  GetClassNameW(window, cls, 64);
-  GetWindowTextW(window, title, 256);
-  RECT r = {};
-  GetWindowRect(window, &r);
-  shown.text += std::wstring(L" [") + cls + L" '" + title + L"' " + std::to_wstring(r.left) + L"," +
-                std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L"x" +
-                std::to_wstring(r.bottom - r.top);
-  if (lstrcmpW(cls, L"#32770") == 0) EnumChildWindows(window, AddChildText, reinterpret_cast<LPARAM>(&shown.text));
-  shown.text += L"]";
-  return TRUE;
-}
-}  // namespace
 
 int wmain() {
   int argc = 0;
@@ -78,10 +41,8 @@ int wmain() {
     GetExitCodeProcess(pi.hProcess, &code);
     std::printf("exit=%lu\n", code);
   } else {
-    Shown shown{pi.dwProcessId, L""};
-    EnumWindows(AddShown, reinterpret_cast<LPARAM>(&shown));
     TerminateProcess(pi.hProcess, 99);
-    tarnix::testing::PrintUtf8(L"timeout showing:" + (shown.text.empty() ? L" nothing" : shown.text));
+    std::printf("timeout\n");
     rc = 3;
   }
   std::fflush(stdout);
