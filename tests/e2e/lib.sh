@@ -195,6 +195,10 @@ saver_window() {
     [ -n "$W" ] && return 0
     sleep 0.2
   done
+  # What the saver did instead, for the log: ended (and how) or still running.
+  local shown="$E2E_OUT"
+  wait_exit "$SAVER_PID" 0
+  e2e_log "  note: no window of the saver $SAVER_PID after 5 s; $E2E_OUT; its windows: $(printf '%s' "$shown" | tr '\n' '|')"
   return 1
 }
 
