@@ -83,12 +83,12 @@ TEST(StoredActionCode, NearlyWholeAndTinyNumbersNameNoAction) {
                               L"2.9999999999999999", L"1e-99999999999999999999", L"0.0000001",
                               L"6.0000000000000000000000000000001", L"1e99999999999999999999", L"2147483648",
                               L"-6", L"7e0"})
-    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << testing::PrintToString(std::wstring(text));
+    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << ::testing::PrintToString(std::wstring(text));
 }
 
 TEST(StoredActionCode, AnythingElseNamesNoAction) {
   for (const wchar_t* text : {L"", L"x", L"7", L"-1", L"3.5", L"3x", L" ", L"1e", L"0x3", L"\u0663"})
-    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << testing::PrintToString(std::wstring(text));
+    EXPECT_FALSE(ActionCodeFromText(text).has_value()) << "stored text: " << ::testing::PrintToString(std::wstring(text));
 }
 
 }  // namespace
