@@ -71,8 +71,7 @@ bool CopyInstalled(Platform& platform, const std::wstring& from, const std::wstr
 // dialog) cannot be overwritten, but it can be moved aside: the new copy takes
 // its name and the old file goes at the next restart. Where the copy still
 // fails, the old saver gets its name back and stays installed as it was.
-bool CopySaver(Platform& platform, const Paths& p) {
-  const std::wstring saver = p.WinPath + kSaverFile;
+bool CopySaver(Platform& platform, const Paths& p, const std::wstring& saver) {
   if (CopyInstalled(platform, platform.ExePath(), saver)) return true;
   const std::wstring aside = SaverAsidePath(p, platform.TickCount());
   if (!platform.FileExists(saver) || !platform.RenameFile(saver, aside)) return false;
@@ -98,8 +97,8 @@ int CopyInstallFiles(Platform& platform, const Paths& p) {
   // A first install that fails halfway takes back what it copied: a saver
   // without its companion or its entry is one that nothing removes.
   const bool firstInstall = !HasMachinePart(platform, p);
-  if (!CopySaver(platform, p)) return kSaverCopyFailed;
   const std::wstring saver = p.WinPath + kSaverFile, companion = p.WinPath + kCompanionFile;
+  if (!CopySaver(platform, p, saver)) return kSaverCopyFailed;
   int result = kFilesCopied;
   if (!CopyInstalled(platform, p.AppPath + kCompanionDownload, companion)) {
     result = kCompanionCopyFailed;

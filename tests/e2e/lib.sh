@@ -195,11 +195,17 @@ saver_window() {
     [ -n "$W" ] && return 0
     sleep 0.2
   done
-  # What the saver did instead, for the log: ended (and how) or still running.
-  local shown="$E2E_OUT"
-  wait_exit "$SAVER_PID" 0
-  e2e_log "  note: no window of the saver $SAVER_PID after 5 s; $E2E_OUT; its windows: $(printf '%s' "$shown" | tr '\n' '|')"
+  saver_state "$SAVER_PID" 0
+  e2e_log "  note: no window of the saver $SAVER_PID after 5 s; $E2E_OUT"
   return 1
+}
+# How a started saver stands after waiting up to MS for it to end, in
+# $E2E_OUT: "ended exit=N" (or "gone"), or "running" with its windows.
+saver_state() {  # saver_state PID MS
+  wait_exit "$1" "$2"
+  [ "$E2E_OUT" = running ] || return 0
+  driver windows "$1"
+  E2E_OUT="running, windows: $(printf '%s' "$E2E_OUT" | tr '\n' '|')"
 }
 
 # A question to tarnixctl, answered in $E2E_OUT. One that printed nothing is
