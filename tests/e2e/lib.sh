@@ -161,6 +161,8 @@ settings_set() {  # settings_set SECTION KEY VALUE
 settings_get() { ask get "$@"; printf '%s' "$E2E_OUT"; }
 # An entry of the profile's Desktop section, or "<missing>".
 profile() { ask profile-get Desktop "$1"; printf '%s' "$E2E_OUT"; }
+# Windows' own screen-saver switch, as "active=N".
+saver_active() { ask saver-active; printf '%s' "$E2E_OUT"; }
 
 # An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
 # and the system tools under system32.

@@ -26,7 +26,6 @@ world() {  # world NAME [nostb]
   ctl profile-delete Desktop ScreenSaveActive
   ctl saver-active off
 }
-saver_active() { ctl saver-active; printf '%s' "$E2E_OUT"; }
 
 english_label() { click 255 136; }
 german_picture() { click 150 197; }
@@ -75,7 +74,8 @@ install() {  # install LANGUAGE CODE PRESELECTED_NAME
   check "$lang: \"Use\" is the chosen code" test "$(setting Aktionen use)" = "$code"
   check "$lang: SCRNSAVE.EXE names the installed saver" test "$(profile SCRNSAVE.EXE)" = "$(winpath "$win/Tarnix.scr")"
   check "$lang: the screen saver is active" test "$(profile ScreenSaveActive)" = 1
-  check "$lang: ... and Windows was told at once" test "$(saver_active)" = active=1
+  local switch; switch=$(saver_active)
+  check "$lang: ... and Windows was told at once ($switch)" test "$switch" = active=1
   sleep 0.2
   local log; log=$(tr -d '\r' <"$E2E_WORK/record.log")
   # Wine reports a Windows of today: the page by its name, not XP's tab number.
