@@ -46,7 +46,7 @@ check "... the quiet removal" test "$(value QuietUninstallString)" = "\"$saver\"
 check "... neither Modify nor Repair" test "$(value NoModify)/$(value NoRepair)" = 1/1
 check "... and the size in KB ($(value EstimatedSize))" test "$(value EstimatedSize)" = $(( (bytes + 1023) / 1024 ))
 check "the program is all there" all_there
-switch=$(saver_active)
+switch=$(saver_switch active=1)
 check "... and the screen saver on for Windows ($switch)" test "$switch" = active=1
 
 # --- /u answered No changes nothing ---
@@ -74,7 +74,7 @@ check "the saver and the companion are gone once it ended" eventually 8000 gone
 check "... and the saver that was moved aside" eventually 8000 none_aside
 check "... and the entry, the store and the profile's saver" nothing_left
 check "... and the screen saver is off" test "$(profile ScreenSaveActive)" = 0
-switch=$(saver_active)
+switch=$(saver_switch active=0)
 check "... for Windows too, at once ($switch)" test "$switch" = active=0
 
 # --- /u /q: the same without a window ---
