@@ -166,12 +166,12 @@ saver_active() { ask saver-active; printf '%s' "$E2E_OUT"; }
 # The switch once it reads WANT, or as it reads after 3 s: Wine keeps it in the
 # X server, which may hear of a change a moment later.
 saver_switch() {  # saver_switch WANT
-  local first; first=$(saver_active)
-  if [ "$first" != "$1" ]; then
-    E2E_SWITCH_WANT=$1 eventually 3000 switch_reads
-    e2e_log "  note: Windows' screen-saver switch read [$first] first, then [$(saver_active)]"
-  fi
-  saver_active
+  local first later; first=$(saver_active)
+  [ "$first" = "$1" ] && { printf '%s' "$first"; return; }
+  E2E_SWITCH_WANT=$1 eventually 3000 switch_reads
+  later=$(saver_active)
+  e2e_log "  note: Windows' screen-saver switch read [$first] first, then [$later]"
+  printf '%s' "$later"
 }
 switch_reads() { [ "$(saver_active)" = "$E2E_SWITCH_WANT" ]; }
 
