@@ -168,12 +168,12 @@ saver_active() { ask saver-active; printf '%s' "$E2E_OUT"; }
 saver_switch() {  # saver_switch WANT
   local first later; first=$(saver_active)
   [ "$first" = "$1" ] && { printf '%s' "$first"; return; }
-  E2E_SWITCH_WANT=$1 eventually 3000 switch_reads
+  eventually 3000 switch_reads "$1"
   later=$(saver_active)
   e2e_log "  note: Windows' screen-saver switch read [$first] first, then [$later]"
   printf '%s' "$later"
 }
-switch_reads() { [ "$(saver_active)" = "$E2E_SWITCH_WANT" ]; }
+switch_reads() { [ "$(saver_active)" = "$1" ]; }
 
 # An installation: <root>/<windows folder>/Tarnix.scr with stb.exe beside it,
 # and the system tools under system32.
